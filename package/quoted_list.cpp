@@ -1,0 +1,77 @@
+#include "package/quoted_list.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <memory>
+
+#include "package/file_error.h"
+
+namespace glint::package {
+namespace {
+
+std::string readWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw FileError("File not found", path);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) throw FileError("Cannot read file", path);
+    return bytes;
+}
+
+// Calls onLine(begin, length) for every line. A line ends at CR LF, a lone CR or a lone LF;
+// a last line without an end still counts, an end at the very end of the file opens no new line.
+template <typename OnLine>
+void forEachLine(const std::string& bytes, OnLine onLine) {
+    std::size_t start = 0;
+    const std::size_t size = bytes.size();
+    while (start < size) {
+        std::size_t end = bytes.find_first_of("\r\n", start);
+        if (end == std::string::npos) {
+            onLine(start, size - start);
+            return;
+        }
+        onLine(start, end - start);
+        start = end + 1;
+        if (bytes[end] == '\r' && start < size && bytes[start] == '\n') ++start;
+    }
+}
+
+}  // namespace
+
+void appendQuotedLine(const std::string& path, const std::string& text) {
+    std::string line;
+    line.reserve(text.size() + 4);
+    line += '"';
+    line += text;
+    line += "\"\r\n";
+    std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "ab"), &std::fclose);
+    if (!file) throw FileError("Cannot open file for appending", path);
+    if (std::fwrite(line.data(), 1, line.size(), file.get()) != line.size() ||
+        std::fflush(file.get()) != 0) {
+        throw FileError("Cannot write file", path);
+    }
+}
+
+std::vector<std::string> readQuotedTexts(const std::string& path) {
+    const std::string bytes = readWholeFile(path);
+    std::vector<std::string> texts;
+    forEachLine(bytes, [&](std::size_t begin, std::size_t length) {
+        if (length < 2) throw ListFormatError(path, static_cast<std::int64_t>(texts.size()) + 1);
+        texts.emplace_back(bytes, begin + 1, length - 2);
+    });
+    return texts;
+}
+
+std::string lastQuotedText(const std::string& path) {
+    std::vector<std::string> texts = readQuotedTexts(path);
+    return texts.empty() ? std::string() : std::move(texts.back());
+}
+
+std::int64_t countLines(const std::string& path) {
+    const std::string bytes = readWholeFile(path);
+    std::int64_t count = 0;
+    forEachLine(bytes, [&](std::size_t, std::size_t) { ++count; });
+    return count;
+}
+
+}  // namespace glint::package

@@ -1,0 +1,29 @@
+#pragma once
+
+// The package folder's one line format: a double quote, the text, a double quote, CR LF.
+// Texts are bytes as the system gives them; nothing is escaped. A reader strips exactly the first
+// and the last character of every line, so it gets back byte for byte what a writer wrote.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace glint::package {
+
+// Opens the file for appending (creating it when missing), writes one quoted line, closes it.
+// Throws FileError when the file cannot be opened (for instance when its folder is missing);
+// nothing is written then.
+void appendQuotedLine(const std::string& path, const std::string& text);
+
+// The texts of all lines in file order. A final line without CR LF still counts.
+// Throws FileError when the file is missing and ListFormatError for a line shorter than two
+// characters.
+std::vector<std::string> readQuotedTexts(const std::string& path);
+
+// The text of the last line, or an empty text for an empty file. Throws as readQuotedTexts.
+std::string lastQuotedText(const std::string& path);
+
+// The number of lines in the file, counted as readQuotedTexts counts them. Throws FileError.
+std::int64_t countLines(const std::string& path);
+
+}  // namespace glint::package

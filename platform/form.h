@@ -1,0 +1,71 @@
+#pragma once
+
+// A window: its own position and size (twips, outer), its settings, its controls in z-order, the
+// surface that single-pixel writes go to, keyboard focus and mouse capture. A backend shows it,
+// draws it and feeds its input through an InputRouter.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/control.h"
+#include "platform/image.h"
+#include "platform/pixel_surface.h"
+
+namespace glint::platform {
+
+class Form : public Control {
+public:
+    Form(std::string name, std::string title);
+
+    const std::string& title() const { return m_title; }
+
+    Rgb backColor() const { return m_backColor; }
+    void setBackColor(Rgb color) { m_backColor = color; }
+
+    // No border and no title bar.
+    bool borderless() const { return m_borderless; }
+    void setBorderless(bool borderless) { m_borderless = borderless; }
+    // Maximised: the window covers the whole screen.
+    bool maximized() const { return m_maximized; }
+    void setMaximized(bool maximized) { m_maximized = maximized; }
+
+    // Controls from bottom to top; a later one is drawn over an earlier one.
+    void addControl(Control& control) { m_controls.push_back(&control); }
+    const std::vector<Control*>& controls() const { return m_controls; }
+
+    // The client area's size in pixels, set by the backend when the window takes its place.
+    void setClientSize(int width, int height);
+    int clientWidth() const { return m_surface.width(); }
+    int clientHeight() const { return m_surface.height(); }
+
+    PixelSurface& surface() { return m_surface; }
+    const PixelSurface& surface() const { return m_surface; }
+
+    // Repaints the window at once: the surface is painted over with the background colour, so
+    // whatever was drawn on it with single pixels is gone. Labels are drawn again over it.
+    void refresh() { m_surface.fill(m_backColor); }
+
+    // The control that receives keys; null when the window itself does.
+    Control* focusedControl() const { return m_focus; }
+    void setFocusedControl(Control* control) { m_focus = control; }
+
+    // The control that holds the mouse capture (every mouse event goes to it); null when none.
+    Control* mouseCapture() const { return m_capture; }
+    void setMouseCapture(Control* control) { m_capture = control; }
+
+    // The window's load: runs once before it is first shown.
+    std::function<void()> onLoad;
+
+private:
+    std::string m_title;
+    Rgb m_backColor = 0;
+    bool m_borderless = false;
+    bool m_maximized = false;
+    std::vector<Control*> m_controls;
+    PixelSurface m_surface;
+    Control* m_focus = nullptr;
+    Control* m_capture = nullptr;
+};
+
+}  // namespace glint::platform

@@ -1,0 +1,18 @@
+#include "platform/headless/scripted_pictures.h"
+
+#include <filesystem>
+
+#include "package/file_error.h"
+
+namespace glint::platform::headless {
+
+Image ScriptedPictures::load(const std::string& path) {
+    ++m_loads;
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) throw package::FileError("File not found", path);
+    const auto found = m_pictures.find(path);
+    if (found == m_pictures.end()) throw PictureError(path);
+    return found->second;
+}
+
+}  // namespace glint::platform::headless

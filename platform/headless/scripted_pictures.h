@@ -1,0 +1,25 @@
+#pragma once
+
+// The headless picture loader. Pictures are registered by path; loading one checks the file on
+// disk as a real loader would (a missing file is a file-not-found error), then gives the
+// registered picture, or a decoding error for a file with no picture registered.
+
+#include <map>
+#include <string>
+
+#include "platform/services.h"
+
+namespace glint::platform::headless {
+
+class ScriptedPictures : public PictureLoader {
+public:
+    void add(const std::string& path, Image picture) { m_pictures[path] = std::move(picture); }
+    Image load(const std::string& path) override;
+    int loads() const { return m_loads; }
+
+private:
+    std::map<std::string, Image> m_pictures;
+    int m_loads = 0;
+};
+
+}  // namespace glint::platform::headless

@@ -1,0 +1,53 @@
+// The slide cycle: the cycle step, the delay that hands control back to it, and the tick of
+// Timer1 that runs the current effect.
+
+#include <cmath>
+
+#include "package/paths.h"
+#include "package/quoted_list.h"
+#include "player/caption_number.h"
+#include "player/effects/effect_table.h"
+#include "player/form1.h"
+
+namespace glint::player {
+
+void Form1::diaowenjian() {
+    setCaptionNumber(Label1, captionNumber(Label1) + 1);
+
+    // The list is counted without an upper limit, so lists of any length are shown whole.
+    const std::string listPath = ownPath("\\pb.dat");
+    const std::int64_t count = package::countLines(listPath);
+
+    // Read whole, so a malformed line anywhere in the list is an error at every step.
+    const std::vector<std::string> names = package::readQuotedTexts(listPath);
+    std::string picturePath;
+    const double position = captionNumber(Label1);
+    if (position >= 1 && position <= static_cast<double>(names.size()) &&
+        position == std::floor(position)) {
+        picturePath = package::namedPath(m_services.ownFolder,
+                                         names[static_cast<std::size_t>(position) - 1]);
+    }
+    Picture1.setPicture(picturePath.empty() ? platform::Image()
+                                            : m_services.pictures.load(picturePath));
+
+    if (captionNumber(Label1) == static_cast<double>(count)) Label1.setCaption("0");
+
+    setCaptionNumber(Label2, captionNumber(Label2) + 1);
+    if (captionNumber(Label2) > 13) Label2.setCaption("0");
+}
+
+void Form1::delay(std::int16_t& dtime) {
+    // A tick of Timer1 that falls due before the cycle step has finished would run the current
+    // effect again ahead of it; it is held back until then.
+    const platform::TickHold holdCycle(Timer1);
+    for (std::int32_t i = 0; i <= dtime; ++i) m_services.events.doEvents();
+    diaowenjian();
+}
+
+void Form1::Timer1_Timer() {
+    const std::int16_t effect = platform::toInt16(captionNumber(Label2));
+    refresh();
+    effects::runEffect(effect, m_stage);
+}
+
+}  // namespace glint::player
