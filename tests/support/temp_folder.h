@@ -1,0 +1,28 @@
+#pragma once
+
+// A fresh folder under the system's temporary folder, removed with everything in it at the end.
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace glint::testing {
+
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::string& path() const { return m_path; }
+    std::string file(const std::string& name) const { return m_path + "/" + name; }
+
+    void write(const std::string& name, const std::string& bytes) const;
+    std::string read(const std::string& name) const;
+
+private:
+    std::string m_path;
+};
+
+}  // namespace glint::testing
