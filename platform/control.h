@@ -13,6 +13,9 @@
 
 namespace glint::platform {
 
+// The pointer shown while the mouse is over a control.
+enum class MousePointer { Default, Hand };
+
 class Control {
 public:
     explicit Control(std::string name) : m_name(std::move(name)) {}
@@ -40,6 +43,9 @@ public:
     bool visible() const { return m_visible; }
     void setVisible(bool visible) { m_visible = visible; }
 
+    MousePointer mousePointer() const { return m_pointer; }
+    void setMousePointer(MousePointer pointer) { m_pointer = pointer; }
+
     // The offset of the inner area from the outer corner, in pixels (a border's width).
     virtual int borderPixels() const { return 0; }
     // Whether mouse positions given to this control's handlers are in pixels instead of twips.
@@ -62,6 +68,7 @@ private:
     std::string m_name;
     Rect m_rect;
     bool m_visible = true;
+    MousePointer m_pointer = MousePointer::Default;
 };
 
 }  // namespace glint::platform

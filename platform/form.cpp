@@ -8,6 +8,17 @@ Form::Form(std::string name, std::string title)
 void Form::setClientSize(int width, int height) {
     setPixelRect({pixelRect().x, pixelRect().y, width, height});
     m_surface.resize(width, height, m_backColor);
+    refresh();
+}
+
+void Form::setPicture(Image picture) {
+    m_picture = std::move(picture);
+    refresh();
+}
+
+void Form::refresh() {
+    m_surface.fill(m_backColor);
+    m_surface.drawImage(m_picture, 0, 0);
 }
 
 }  // namespace glint::platform

@@ -29,6 +29,13 @@ public:
     // Maximised: the window covers the whole screen.
     bool maximized() const { return m_maximized; }
     void setMaximized(bool maximized) { m_maximized = maximized; }
+    // Minimised: the platform shows the window again as usual; its backend then clears the flag.
+    bool minimized() const { return m_minimized; }
+    void setMinimized(bool minimized) { m_minimized = minimized; }
+
+    // The background picture, drawn from the top-left corner of the client area under everything.
+    const Image& picture() const { return m_picture; }
+    void setPicture(Image picture);
 
     // Controls from bottom to top; a later one is drawn over an earlier one.
     void addControl(Control& control) { m_controls.push_back(&control); }
@@ -42,9 +49,10 @@ public:
     PixelSurface& surface() { return m_surface; }
     const PixelSurface& surface() const { return m_surface; }
 
-    // Repaints the window at once: the surface is painted over with the background colour, so
-    // whatever was drawn on it with single pixels is gone. Labels are drawn again over it.
-    void refresh() { m_surface.fill(m_backColor); }
+    // Repaints the window at once: the surface is painted over with the background colour and
+    // picture, so whatever was drawn on it with single pixels is gone. Labels are drawn again
+    // over it.
+    void refresh();
 
     // The control that receives keys; null when the window itself does.
     Control* focusedControl() const { return m_focus; }
@@ -62,6 +70,8 @@ private:
     Rgb m_backColor = 0;
     bool m_borderless = false;
     bool m_maximized = false;
+    bool m_minimized = false;
+    Image m_picture;
     std::vector<Control*> m_controls;
     PixelSurface m_surface;
     Control* m_focus = nullptr;

@@ -2,15 +2,15 @@
 
 namespace glint::platform {
 
-PictureBox::PictureBox(std::string name) : Control(std::move(name)) {
-    setPixelSize(2 * kBorderPixels, 2 * kBorderPixels);
+PictureBox::PictureBox(std::string name, Border border)
+    : Control(std::move(name)), m_border(border == Border::FixedSingle ? kBorderPixels : 0) {
+    setPixelSize(2 * m_border, 2 * m_border);
 }
 
 void PictureBox::setPicture(Image picture) {
     m_picture = std::move(picture);
     if (!m_picture.isNull()) {
-        setPixelSize(m_picture.width() + 2 * kBorderPixels,
-                     m_picture.height() + 2 * kBorderPixels);
+        setPixelSize(m_picture.width() + 2 * m_border, m_picture.height() + 2 * m_border);
     }
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
-// A picture box with the platform's fixed single border. It takes the size of the picture loaded
-// into it (outer size = picture + border on each side) and keeps its image, so the picture's
-// pixels can be read while the box is hidden.
+// A picture box, with the platform's fixed single border or none. It takes the size of the picture
+// loaded into it (outer size = picture + border on each side) and keeps its image, so the
+// picture's pixels can be read while the box is hidden.
 
 #include "platform/control.h"
 #include "platform/image.h"
@@ -11,25 +11,30 @@ namespace glint::platform {
 
 class PictureBox : public Control {
 public:
-    // The border: 2 pixels on each side.
+    // The fixed single border: 2 pixels on each side.
     static constexpr int kBorderPixels = 2;
+    enum class Border { FixedSingle, None };
 
-    explicit PictureBox(std::string name);
+    explicit PictureBox(std::string name, Border border = Border::FixedSingle);
 
     // Takes the picture and the size that fits it. A null picture empties the box and leaves its
     // size as it is.
     void setPicture(Image picture);
     const Image& picture() const { return m_picture; }
 
-    // The inner size in pixels (the inner coordinates are pixels).
-    int scaleWidth() const { return pixelRect().width - 2 * kBorderPixels; }
-    int scaleHeight() const { return pixelRect().height - 2 * kBorderPixels; }
+    // The inner size in pixels.
+    int scaleWidth() const { return pixelRect().width - 2 * m_border; }
+    int scaleHeight() const { return pixelRect().height - 2 * m_border; }
 
-    int borderPixels() const override { return kBorderPixels; }
-    bool scalesInPixels() const override { return true; }
+    int borderPixels() const override { return m_border; }
+    // Inner coordinates in pixels instead of twips: mouse positions are then given in pixels.
+    void setScaleModePixels(bool pixels) { m_scalePixels = pixels; }
+    bool scalesInPixels() const override { return m_scalePixels; }
 
 private:
     Image m_picture;
+    int m_border;
+    bool m_scalePixels = false;
 };
 
 }  // namespace glint::platform

@@ -1,5 +1,7 @@
 #include "platform/pixel_surface.h"
 
+#include <algorithm>
+
 namespace glint::platform {
 namespace {
 
@@ -22,6 +24,21 @@ void PixelSurface::fill(Rgb color) {
     std::fill(m_image.pixels().begin(), m_image.pixels().end(), color);
     m_dirty.clear();
     markDirty({0, 0, width(), height()});
+}
+
+void PixelSurface::drawImage(const Image& image, int x, int y) {
+    const int left = std::max(x, 0);
+    const int top = std::max(y, 0);
+    const int right = std::min(x + image.width(), width());
+    const int bottom = std::min(y + image.height(), height());
+    if (left >= right || top >= bottom) return;
+    for (int row = top; row < bottom; ++row) {
+        const Rgb* from = &image.pixels()[static_cast<std::size_t>(row - y) * image.width() +
+                                          static_cast<std::size_t>(left - x)];
+        Rgb* to = &m_image.pixels()[static_cast<std::size_t>(row) * width() + left];
+        std::copy(from, from + (right - left), to);
+    }
+    markDirty({left, top, right - left, bottom - top});
 }
 
 void PixelSurface::setPixel(int x, int y, Rgb color) {

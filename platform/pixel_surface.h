@@ -27,6 +27,9 @@ public:
     // Paints the whole surface in one colour.
     void fill(Rgb color);
 
+    // Paints a picture with its top-left corner at (x, y), clipped to the surface.
+    void drawImage(const Image& image, int x, int y);
+
     // Paints one pixel. Positions outside the surface and kNoColor paint nothing.
     void setPixel(int x, int y, Rgb color);
     Rgb pixel(int x, int y) const { return m_image.pixel(x, y); }

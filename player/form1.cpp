@@ -75,6 +75,7 @@ void Form1::Form_Load() {
     Label1.setCaption("0");
     diaowenjian();
     Picture1.setVisible(false);
+    Picture1.setScaleModePixels(true);
     Picture1.setLeft((screen.widthTwips() - Picture1.width()) / 2);
     Picture1.setTop((screen.heightTwips() - Picture1.height()) / 2);
 }

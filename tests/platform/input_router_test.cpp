@@ -23,6 +23,7 @@ struct Router : ::testing::Test {
         form.setClientSize(200, 100);
         label.setPixelRect({0, 0, 50, 20});
         box.setPicture(Image(20, 10));
+        box.setScaleModePixels(true);
         box.setPixelRect({40, 10, 24, 14});
         form.addControl(label);
         form.addControl(box);

@@ -1,0 +1,82 @@
+#pragma once
+
+// The authoring program's main window: a fixed 701 x 407 picture without a title bar, dragged by
+// its background, with image buttons that show a hover picture while the pointer is over them,
+// the preview of the picture chosen last, and a pop-up menu for help and the vendor's site.
+
+#include <set>
+#include <string>
+
+#include "platform/common_dialog.h"
+#include "platform/desktop.h"
+#include "platform/form.h"
+#include "platform/image_box.h"
+#include "platform/label.h"
+#include "platform/menu.h"
+#include "platform/picture_box.h"
+#include "platform/services.h"
+
+namespace glint::maker {
+
+class FormMain : public platform::Form {
+public:
+    FormMain(platform::Services& services, platform::Desktop& desktop);
+
+    void Form_Load();
+    void Form_MouseDown(const platform::MouseEvent& event);
+    void Form_MouseMove(const platform::MouseEvent& event);
+
+    // The hover family: the button shows its hover picture and takes the mouse capture while the
+    // pointer is inside it (all four bounds inclusive), its normal picture without capture
+    // otherwise.
+    void hover(platform::PictureBox& button, const platform::MouseEvent& event);
+    // Loads the button's normal picture, then releases the mouse capture.
+    void returnToNormal(platform::PictureBox& button);
+
+    void Pic_guan_Click();
+    void Pic_zuixiao_Click();
+    void Pic_shiji_Click();
+    void menu_软件帮助_Click();
+    void menu_访问软件网站_Click();
+
+    // Adds a picture to the picture list and shows it in the preview.
+    void Picture1_Click();
+    // Adds a music file to the music list.
+    void Picture2_Click();
+
+    platform::PictureBox Pic_guan;
+    platform::PictureBox Pic_zuixiao;
+    platform::PictureBox Pic_shiji;
+    platform::PictureBox Picture1;
+    platform::PictureBox Picture2;
+    platform::PictureBox Picture3;
+    platform::PictureBox Picture4;
+    platform::PictureBox Picture5;
+    platform::ImageBox Image1;
+    platform::Label Label1;
+    platform::Label Label3;
+    platform::Label Label4;
+    platform::CommonDialog CommonDialog1;
+    platform::Menu menu_设定;
+
+    // The press point: where the last press on the background was, in twips.
+    float pressX() const { return m_pressX; }
+    float pressY() const { return m_pressY; }
+
+private:
+    std::string ownPath(const std::string& literal) const;
+    // The base name of a hover-family button's pictures in the pic folder ("001", "guan").
+    static std::string pictureBaseName(const platform::PictureBox& button);
+    void loadButtonPicture(platform::PictureBox& button, const char* suffix);
+    // Appends the chosen path to a working list; false after a message when it cannot.
+    bool appendToList(const char* listLiteral, const std::string& path);
+    bool refuseUnlistablePath(const std::string& path);
+
+    platform::Services& m_services;
+    platform::Desktop& m_desktop;
+    float m_pressX = 0;
+    float m_pressY = 0;
+    std::set<std::string> m_reportedPictures;
+};
+
+}  // namespace glint::maker

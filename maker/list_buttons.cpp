@@ -1,0 +1,66 @@
+// Steps 1 and 2 of the work panel: each click lets the user choose one file and appends its full
+// path to a working list in the package folder.
+
+#include <exception>
+
+#include "maker/form_main.h"
+#include "package/file_error.h"
+#include "package/quoted_list.h"
+
+namespace glint::maker {
+namespace {
+
+constexpr const char* kPictureFilter =
+    "图片(*.bmp)|*.bmp|图片(*.jpg)|*.jpg|图片(*.jpeg)|*.jpeg|所有文件(*.*)|*.*";
+constexpr const char* kMusicFilter =
+    "音乐(*.mp3)|*.mp3|音乐(*.wma)|*.wma|音乐(*.wav)|*.wav|所有文件(*.*)|*.*";
+
+}  // namespace
+
+// A list line cannot hold a line break: such a path could not be read back as one entry.
+bool FormMain::refuseUnlistablePath(const std::string& path) {
+    if (path.find_first_of("\r\n") == std::string::npos) return false;
+    m_desktop.showMessage(*this, "文件名中含有换行符，无法加入列表：" + path);
+    return true;
+}
+
+bool FormMain::appendToList(const char* listLiteral, const std::string& path) {
+    const std::string list = ownPath(listLiteral);
+    try {
+        package::appendQuotedLine(list, path);
+        return true;
+    } catch (const package::FileError&) {
+        m_desktop.showMessage(*this, "无法写入列表文件：" + list);
+        return false;
+    }
+}
+
+void FormMain::Picture1_Click() {
+    returnToNormal(Picture1);
+    CommonDialog1.Filter = kPictureFilter;
+    CommonDialog1.ShowOpen();
+    const std::string chosen = CommonDialog1.FileName;
+    CommonDialog1.FileName = "";
+    // A cancel empties the preview; so does a choice that cannot be listed or shown.
+    Image1.setPicture(platform::Image());
+    if (chosen.empty() || refuseUnlistablePath(chosen)) return;
+    try {
+        Image1.setPicture(m_services.pictures.load(chosen));
+    } catch (const std::exception&) {
+        m_desktop.showMessage(*this, "无法读取图片：" + chosen);
+        return;
+    }
+    appendToList("\\制作好的屏幕程序\\dsi.ini", chosen);
+}
+
+void FormMain::Picture2_Click() {
+    returnToNormal(Picture2);
+    CommonDialog1.Filter = kMusicFilter;
+    CommonDialog1.ShowOpen();
+    const std::string chosen = CommonDialog1.FileName;
+    CommonDialog1.FileName = "";
+    if (chosen.empty() || refuseUnlistablePath(chosen)) return;
+    appendToList("\\制作好的屏幕程序\\mus_dsi.ini", chosen);
+}
+
+}  // namespace glint::maker

@@ -1,0 +1,41 @@
+#pragma once
+
+// The interactive desktop a window program asks for: the file-open dialog, message boxes, the
+// pop-up menu, opening a document or address with its default application, and the pictures
+// built into the program.
+
+#include <string>
+#include <vector>
+
+#include "platform/image.h"
+
+namespace glint::platform {
+
+class Form;
+
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+
+    // The modal file-open dialog owned by the window. The filter is "description|pattern" pairs
+    // joined by "|", the first entry preselected; fileName is the name proposed. Returns the full
+    // path chosen, or "" when the user cancelled.
+    virtual std::string showOpenDialog(Form& owner, const std::string& filter,
+                                       const std::string& fileName) = 0;
+
+    // A modal message box with an OK button, the program's title as its title.
+    virtual void showMessage(Form& owner, const std::string& text) = 0;
+
+    // A pop-up menu at the pointer's position; a caption "-" is a separator. Returns the index
+    // of the entry chosen, or -1 when the menu was dismissed.
+    virtual int showPopupMenu(Form& owner, const std::vector<std::string>& captions) = 0;
+
+    // Opens the document or web address with the user's default application and returns at
+    // once. Failures are ignored.
+    virtual void openDocument(const std::string& fileOrAddress) = 0;
+
+    // A picture built into the program, by its file name ("background.jpg").
+    virtual Image builtInPicture(const std::string& name) = 0;
+};
+
+}  // namespace glint::platform
