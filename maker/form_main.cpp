@@ -17,7 +17,8 @@ void place(platform::Control& control, float left, float top) {
 
 }  // namespace
 
-FormMain::FormMain(platform::Services& services, platform::Desktop& desktop)
+FormMain::FormMain(platform::Services& services, platform::Desktop& desktop,
+                   platform::Files& files)
     : Form("FormMain", "Glint"),
       Pic_guan("Pic_guan", platform::PictureBox::Border::None),
       Pic_zuixiao("Pic_zuixiao", platform::PictureBox::Border::None),
@@ -33,7 +34,8 @@ FormMain::FormMain(platform::Services& services, platform::Desktop& desktop)
       Label4("Label4", kVendorAddress, &services.textMetrics),
       CommonDialog1(desktop, *this),
       m_services(services),
-      m_desktop(desktop) {
+      m_desktop(desktop),
+      m_files(files) {
     setBackColor(platform::rgb(0, 0, 0));
     setBorderless(true);
     setClientSize(kClientWidth, kClientHeight);
@@ -98,6 +100,9 @@ FormMain::FormMain(platform::Services& services, platform::Desktop& desktop)
     Pic_shiji.onClick = [this] { Pic_shiji_Click(); };
     Picture1.onClick = [this] { Picture1_Click(); };
     Picture2.onClick = [this] { Picture2_Click(); };
+    Picture3.onClick = [this] { Picture3_Click(); };
+    Picture4.onClick = [this] { Picture4_Click(); };
+    Picture5.onClick = [this] { Picture5_Click(); };
 }
 
 std::string FormMain::ownPath(const std::string& literal) const {

@@ -9,6 +9,7 @@
 
 #include "platform/common_dialog.h"
 #include "platform/desktop.h"
+#include "platform/files.h"
 #include "platform/form.h"
 #include "platform/image_box.h"
 #include "platform/label.h"
@@ -20,7 +21,7 @@ namespace glint::maker {
 
 class FormMain : public platform::Form {
 public:
-    FormMain(platform::Services& services, platform::Desktop& desktop);
+    FormMain(platform::Services& services, platform::Desktop& desktop, platform::Files& files);
 
     void Form_Load();
     void Form_MouseDown(const platform::MouseEvent& event);
@@ -43,6 +44,12 @@ public:
     void Picture1_Click();
     // Adds a music file to the music list.
     void Picture2_Click();
+    // Opens the build dialog.
+    void Picture3_Click();
+    // Starts the installer the build dialog placed in the package folder.
+    void Picture4_Click();
+    // Opens the new-project dialog.
+    void Picture5_Click();
 
     platform::PictureBox Pic_guan;
     platform::PictureBox Pic_zuixiao;
@@ -69,11 +76,12 @@ private:
     static std::string pictureBaseName(const platform::PictureBox& button);
     void loadButtonPicture(platform::PictureBox& button, const char* suffix);
     // Appends the chosen path to a working list; false after a message when it cannot.
-    bool appendToList(const char* listLiteral, const std::string& path);
+    bool appendToList(const std::string& listLiteral, const std::string& path);
     bool refuseUnlistablePath(const std::string& path);
 
     platform::Services& m_services;
     platform::Desktop& m_desktop;
+    platform::Files& m_files;
     float m_pressX = 0;
     float m_pressY = 0;
     std::set<std::string> m_reportedPictures;

@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "maker/form_main.h"
+#include "maker/messages.h"
 #include "package/file_error.h"
 #include "package/quoted_list.h"
 
@@ -24,7 +25,7 @@ bool FormMain::refuseUnlistablePath(const std::string& path) {
     return true;
 }
 
-bool FormMain::appendToList(const char* listLiteral, const std::string& path) {
+bool FormMain::appendToList(const std::string& listLiteral, const std::string& path) {
     const std::string list = ownPath(listLiteral);
     try {
         package::appendQuotedLine(list, path);
@@ -50,7 +51,7 @@ void FormMain::Picture1_Click() {
         m_desktop.showMessage(*this, "无法读取图片：" + chosen);
         return;
     }
-    appendToList("\\制作好的屏幕程序\\dsi.ini", chosen);
+    appendToList(std::string(kPackageFolderLiteral) + "\\dsi.ini", chosen);
 }
 
 void FormMain::Picture2_Click() {
@@ -60,7 +61,7 @@ void FormMain::Picture2_Click() {
     const std::string chosen = CommonDialog1.FileName;
     CommonDialog1.FileName = "";
     if (chosen.empty() || refuseUnlistablePath(chosen)) return;
-    appendToList("\\制作好的屏幕程序\\mus_dsi.ini", chosen);
+    appendToList(std::string(kPackageFolderLiteral) + "\\mus_dsi.ini", chosen);
 }
 
 }  // namespace glint::maker

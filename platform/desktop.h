@@ -36,6 +36,14 @@ public:
 
     // A picture built into the program, by its file name ("background.jpg").
     virtual Image builtInPicture(const std::string& name) = 0;
+
+    // Shows the dialog modally: loads it, shows it and returns when it is closed; its owner takes
+    // no input meanwhile.
+    virtual void showModal(Form& dialog, Form& owner) = 0;
+
+    // Starts the program file as a separate process in a normal window with the focus: the path
+    // as it stands, no arguments, no waiting. Throws std::runtime_error when it cannot be started.
+    virtual void startProgram(const std::string& path) = 0;
 };
 
 }  // namespace glint::platform

@@ -65,12 +65,17 @@ public:
     // The window's load: runs once before it is first shown.
     std::function<void()> onLoad;
 
+    // Closes (unloads) the window; a modal dialog's showing then ends.
+    void close() { m_closed = true; }
+    bool closed() const { return m_closed; }
+
 private:
     std::string m_title;
     Rgb m_backColor = 0;
     bool m_borderless = false;
     bool m_maximized = false;
     bool m_minimized = false;
+    bool m_closed = false;
     Image m_picture;
     std::vector<Control*> m_controls;
     PixelSurface m_surface;

@@ -25,6 +25,9 @@ public:
     void setForeColor(Rgb color) { m_foreColor = color; }
     bool transparent() const { return m_transparent; }
     void setTransparent(bool transparent) { m_transparent = transparent; }
+    // A label that does not size itself: its text wraps within its width.
+    bool wordWrap() const { return m_metrics == nullptr; }
+    using Control::setPixelSize;
 
 private:
     std::string m_caption;

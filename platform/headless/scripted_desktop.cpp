@@ -1,6 +1,11 @@
 #include "platform/headless/scripted_desktop.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <stdexcept>
+
+#include "platform/form.h"
 
 namespace glint::platform::headless {
 
@@ -33,6 +38,28 @@ int ScriptedDesktop::showPopupMenu(Form&, const std::vector<std::string>& captio
 
 void ScriptedDesktop::openDocument(const std::string& fileOrAddress) {
     m_opened.push_back(fileOrAddress);
+}
+
+void ScriptedDesktop::actInModalDialogs(std::vector<std::function<void(Form&)>> actions) {
+    m_modalActions.insert(m_modalActions.end(), actions.begin(), actions.end());
+}
+
+void ScriptedDesktop::showModal(Form& dialog, Form&) {
+    m_modals.push_back(dialog.name());
+    if (dialog.onLoad) dialog.onLoad();
+    if (m_modalActions.empty()) return;
+    const auto action = m_modalActions.front();
+    m_modalActions.pop_front();
+    action(dialog);
+}
+
+void ScriptedDesktop::startProgram(const std::string& path) {
+    m_started.push_back(path);
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode) ||
+        ::access(path.c_str(), X_OK) != 0) {
+        throw std::runtime_error("Cannot start program: " + path);
+    }
 }
 
 Image ScriptedDesktop::builtInPicture(const std::string& name) {

@@ -3,6 +3,7 @@
 // The headless desktop: dialogs and menus answer from a script, and every request is recorded.
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -25,6 +26,9 @@ public:
     // menu is dismissed.
     void answerPopupMenus(std::vector<int> choices);
     void addBuiltInPicture(const std::string& name, Image picture) { m_builtIn[name] = picture; }
+    // What the user does in the next modal dialogs, in order: each is called with the dialog
+    // once it has loaded. With none left, a dialog is shown and closed untouched.
+    void actInModalDialogs(std::vector<std::function<void(Form&)>> actions);
 
     std::string showOpenDialog(Form& owner, const std::string& filter,
                                const std::string& fileName) override;
@@ -32,11 +36,18 @@ public:
     int showPopupMenu(Form& owner, const std::vector<std::string>& captions) override;
     void openDocument(const std::string& fileOrAddress) override;
     Image builtInPicture(const std::string& name) override;
+    void showModal(Form& dialog, Form& owner) override;
+    // Starts nothing: records the path, and fails as a real start would for a path that is not
+    // an executable file.
+    void startProgram(const std::string& path) override;
 
     const std::vector<OpenDialog>& openDialogs() const { return m_dialogs; }
     const std::vector<std::string>& messages() const { return m_messages; }
     const std::vector<std::vector<std::string>>& popupMenus() const { return m_menus; }
     const std::vector<std::string>& openedDocuments() const { return m_opened; }
+    // The names of the dialogs shown modally, in order.
+    const std::vector<std::string>& modalDialogs() const { return m_modals; }
+    const std::vector<std::string>& startedPrograms() const { return m_started; }
 
 private:
     std::deque<std::string> m_dialogAnswers;
@@ -46,6 +57,9 @@ private:
     std::vector<std::string> m_messages;
     std::vector<std::vector<std::string>> m_menus;
     std::vector<std::string> m_opened;
+    std::deque<std::function<void(Form&)>> m_modalActions;
+    std::vector<std::string> m_modals;
+    std::vector<std::string> m_started;
 };
 
 }  // namespace glint::platform::headless

@@ -33,10 +33,11 @@ MakerHarness::MakerHarness()
     desktop.addBuiltInPicture("background.jpg", platform::Image(701, 407, platform::rgb(0, 0, 90)));
     desktop.addBuiltInPicture("shiji.jpg", platform::Image(34, 44, platform::rgb(0, 0, 91)));
     desktop.addBuiltInPicture("sample_photo.jpg", platform::Image(151, 198, platform::rgb(0, 0, 92)));
+    desktop.addBuiltInPicture("question.png", platform::Image(32, 32, platform::rgb(0, 0, 93)));
 }
 
 maker::FormMain& MakerHarness::form() {
-    if (!m_form) m_form = std::make_unique<maker::FormMain>(services, desktop);
+    if (!m_form) m_form = std::make_unique<maker::FormMain>(services, desktop, files);
     return *m_form;
 }
 

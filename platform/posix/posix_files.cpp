@@ -1,0 +1,108 @@
+#include "platform/posix/posix_files.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+
+#include "package/file_error.h"
+
+namespace glint::platform::posix {
+namespace {
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : m_fd(fd) {}
+    ~FileDescriptor() {
+        if (m_fd >= 0) ::close(m_fd);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return m_fd; }
+    bool close() {
+        const int fd = m_fd;
+        m_fd = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int m_fd;
+};
+
+bool writeAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, size);
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        data += written;
+        size -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+bool sameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+}  // namespace
+
+void PosixFiles::copyFile(const std::string& from, const std::string& to) {
+    FileDescriptor source(::open(from.c_str(), O_RDONLY | O_CLOEXEC));
+    struct stat sourceInfo {};
+    if (source.get() < 0 || ::fstat(source.get(), &sourceInfo) != 0) {
+        throw package::FileError("File not found", from);
+    }
+    if (!S_ISREG(sourceInfo.st_mode)) throw package::FileError("Not a file", from);
+    struct stat targetInfo {};
+    if (::stat(to.c_str(), &targetInfo) == 0 && sameFile(sourceInfo, targetInfo)) return;
+
+    std::string temporary = to + ".part-XXXXXX";
+    FileDescriptor target(::mkstemp(temporary.data()));
+    if (target.get() < 0) throw package::FileError("Cannot write file", to);
+    auto fail = [&](const char* what, const std::string& path) {
+        ::unlink(temporary.c_str());
+        throw package::FileError(what, path);
+    };
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t got = ::read(source.get(), buffer, sizeof buffer);
+        if (got == 0) break;
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            fail("Cannot read file", from);
+        }
+        if (!writeAll(target.get(), buffer, static_cast<std::size_t>(got))) {
+            fail("Cannot write file", to);
+        }
+    }
+    // The copy keeps the source's permissions, so a copied program stays executable.
+    if (::fchmod(target.get(), sourceInfo.st_mode & 07777) != 0 || ::fsync(target.get()) != 0 ||
+        !target.close()) {
+        fail("Cannot write file", to);
+    }
+    if (::rename(temporary.c_str(), to.c_str()) != 0) fail("Cannot write file", to);
+}
+
+bool PosixFiles::deleteFilesIn(const std::string& folder) {
+    std::error_code error;
+    std::filesystem::directory_iterator entries(folder, error);
+    if (error) return false;
+    bool all = true;
+    for (const auto& entry : entries) {
+        // symlink_status: a link is looked at itself, never followed.
+        const auto status = entry.symlink_status(error);
+        if (error) {
+            all = false;
+            continue;
+        }
+        if (std::filesystem::is_directory(status)) continue;
+        if (::unlink(entry.path().c_str()) != 0) all = false;
+    }
+    return all;
+}
+
+}  // namespace glint::platform::posix

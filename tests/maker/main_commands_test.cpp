@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "maker/form2.h"
+#include "maker/messages.h"
+#include "tests/maker/maker_harness.h"
+
+namespace glint::maker {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::MakerHarness;
+
+struct MainCommands : ::testing::Test {
+    MakerHarness h;
+    FormMain& f = h.form();
+    const std::vector<std::string>& messages() const { return h.desktop.messages(); }
+};
+
+TEST_F(MainCommands, InstallBeforeAnyInstallerWasPlacedSaysSoEveryTime) {
+    f.Picture4_Click();
+    f.Picture4_Click();
+    EXPECT_EQ(messages(), (std::vector<std::string>{kFileNotFoundMessage, kFileNotFoundMessage}));
+}
+
+TEST_F(MainCommands, InstallStartsThePlacedInstallerAndLeavesTheButtonAsItIs) {
+    h.folder.write(std::string(MakerHarness::kPackageFolder) + "/setup.exe", "installer");
+    fs::permissions(h.packageFile("setup.exe"), fs::perms(0755));
+    f.hover(f.Picture4, {0, 0, 5, 5});
+    f.Picture4_Click();
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(h.desktop.startedPrograms(), std::vector<std::string>{h.packageFile("setup.exe")});
+    EXPECT_EQ(f.Picture4.picture().pixel(0, 0), MakerHarness::hoverColor("004"));
+}
+
+TEST_F(MainCommands, BuildAndNewProjectOpenTheirDialogsModallyFromTheNormalState) {
+    f.hover(f.Picture3, {0, 0, 5, 5});
+    f.Picture3_Click();
+    f.hover(f.Picture5, {0, 0, 5, 5});
+    f.Picture5_Click();
+    EXPECT_EQ(h.desktop.modalDialogs(), (std::vector<std::string>{"Form3", "Form2"}));
+    EXPECT_EQ(f.Picture3.picture().pixel(0, 0), MakerHarness::normalColor("003"));
+    EXPECT_EQ(f.Picture5.picture().pixel(0, 0), MakerHarness::normalColor("005"));
+    EXPECT_EQ(f.mouseCapture(), nullptr);
+}
+
+struct NewProject : MainCommands {
+    void SetUp() override {
+        for (const char* name : {"dsi.ini", "mus_dsi.ini", "pb.dat", "a.jpg", "setup.exe"}) {
+            h.folder.write(std::string(MakerHarness::kPackageFolder) + "/" + name, "x");
+        }
+        fs::create_directory(h.packageFile("sub"));
+        h.folder.write(std::string(MakerHarness::kPackageFolder) + "/sub/keep.txt", "keep");
+        h.folder.write("outside.txt", "outside");
+        fs::create_symlink(h.folder.file("outside.txt"), h.packageFile("link.txt"));
+    }
+    std::vector<std::string> left() const {
+        std::vector<std::string> names;
+        for (const auto& e : fs::directory_iterator(h.packageFile(""))) {
+            names.push_back(e.path().filename());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+};
+
+TEST_F(NewProject, ConfirmingEmptiesThePackageFolderButKeepsSubfoldersAndLinkTargets) {
+    Form2 dialog(h.services, h.desktop, h.files);
+    h.desktop.showModal(dialog, f);
+    EXPECT_EQ(dialog.title(), "屏幕保护制作");
+    EXPECT_EQ(dialog.focusedControl(), &dialog.Command1);  // Enter confirms
+    EXPECT_EQ(dialog.pixelRect(), (platform::Rect{374, 308, 276, 151}));
+    dialog.Command1_Click();
+    EXPECT_TRUE(dialog.closed());
+    EXPECT_EQ(left(), std::vector<std::string>{"sub"});
+    EXPECT_EQ(h.folder.read("outside.txt"), "outside");
+    EXPECT_EQ(h.readPackageFile("sub/keep.txt"), "keep");
+    // After it the installer is gone too.
+    f.Picture4_Click();
+    EXPECT_EQ(messages(), std::vector<std::string>{kFileNotFoundMessage});
+}
+
+TEST_F(NewProject, CancellingLeavesEveryFile) {
+    const std::vector<std::string> before = left();
+    h.desktop.actInModalDialogs({[](platform::Form& d) { static_cast<Form2&>(d).Command2_Click(); }});
+    f.Picture5_Click();
+    EXPECT_EQ(left(), before);
+}
+
+TEST_F(NewProject, ConfirmingWithTheFolderMissingJustCloses) {
+    fs::remove_all(h.packageFile(""));
+    Form2 dialog(h.services, h.desktop, h.files);
+    dialog.Command1_Click();
+    EXPECT_TRUE(dialog.closed());
+    EXPECT_TRUE(messages().empty());
+}
+
+}  // namespace
+}  // namespace glint::maker
