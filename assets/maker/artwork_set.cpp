@@ -1,0 +1,75 @@
+#include "artwork_set.h"
+
+#include <array>
+
+#include "background_painter.h"
+#include "button_painter.h"
+#include "help_page.h"
+#include "icon_painter.h"
+#include "image_files.h"
+#include "sample_photo_painter.h"
+
+namespace glint::assets {
+namespace {
+
+// Quality for the 701 x 407 background and for the small pictures, whose sharp text edges need
+// the higher setting.
+constexpr int kBackgroundQuality = 88;
+constexpr int kButtonQuality = 90;
+
+constexpr std::array<const char16_t*, 4> kStepCaptions{u"加入选择图片", u"加入背景音乐",
+                                                       u"生成程序", u"安装"};
+
+}  // namespace
+
+ArtworkSet::ArtworkSet(const Palette& palette, const WindowLayout& layout, const ArtFonts& fonts)
+    : m_palette(palette), m_layout(layout), m_fonts(fonts) {}
+
+bool ArtworkSet::writeTo(const QDir& folder, QString& failure) const {
+    if (!folder.mkpath(QStringLiteral("pic"))) {
+        failure = folder.filePath(QStringLiteral("pic")) + QStringLiteral(": cannot create");
+        return false;
+    }
+    const BackgroundPainter background(m_palette, m_layout, m_fonts);
+    const QImage bare = background.paintBare();
+    const ButtonPainter buttons(m_palette, m_fonts, bare);
+    const IconPainter icons;
+    return saveJpeg(background.paintFinished(bare), folder.filePath("background.jpg"),
+                    kBackgroundQuality, failure) &&
+           saveJpeg(buttons.helpButton(m_layout.help), folder.filePath("shiji.jpg"), kButtonQuality,
+                    failure) &&
+           saveJpeg(SamplePhotoPainter(m_layout.samplePhoto).paint(),
+                    folder.filePath("sample_photo.jpg"), kBackgroundQuality, failure) &&
+           savePng(icons.windowIcon(), folder.filePath("icon.png"), failure) &&
+           savePng(icons.handCursor(), folder.filePath("hand.png"), failure) &&
+           saveBytes(HelpPage().html(), folder.filePath("pb.htm"), failure) &&
+           writeButtons(folder, bare, failure);
+}
+
+bool ArtworkSet::writeButtons(const QDir& folder, const QImage& bare, QString& failure) const {
+    const ButtonPainter buttons(m_palette, m_fonts, bare);
+    const auto save = [&](const QImage& picture, const QString& name) {
+        return saveJpeg(picture, folder.filePath(QStringLiteral("pic/") + name), kButtonQuality,
+                        failure);
+    };
+    for (int hot = 0; hot < 2; ++hot) {
+        const QString suffix = hot ? QStringLiteral("_2.jpg") : QStringLiteral("_1.jpg");
+        for (int i = 0; i < 4; ++i) {
+            const QImage step =
+                buttons.stepButton(m_layout.steps[static_cast<size_t>(i)], i + 1,
+                                   QString::fromUtf16(kStepCaptions[static_cast<size_t>(i)]), hot);
+            if (!save(step, QStringLiteral("00%1").arg(i + 1) + suffix)) return false;
+        }
+        if (!save(buttons.newProductionButton(m_layout.newProduction, hot),
+                  QStringLiteral("005") + suffix) ||
+            !save(buttons.titleButton(m_layout.close, TitleGlyph::Cross, hot),
+                  QStringLiteral("guan") + suffix) ||
+            !save(buttons.titleButton(m_layout.minimise, TitleGlyph::Minus, hot),
+                  QStringLiteral("zuixiao") + suffix)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace glint::assets

@@ -1,0 +1,34 @@
+#pragma once
+
+// Every file of the authoring program's artwork, painted and written into one folder:
+//   background.jpg  shiji.jpg  sample_photo.jpg  icon.png  hand.png  pb.htm
+//   pic/001_1.jpg ... pic/005_2.jpg  pic/guan_1.jpg  pic/guan_2.jpg  pic/zuixiao_1.jpg
+//   pic/zuixiao_2.jpg
+// "_1" is a button's normal picture and "_2" its highlighted one; the program's built-in button
+// pictures are the "_1" files.
+
+#include <QDir>
+#include <QString>
+
+#include "art_fonts.h"
+#include "palette.h"
+#include "window_layout.h"
+
+namespace glint::assets {
+
+class ArtworkSet {
+public:
+    ArtworkSet(const Palette& palette, const WindowLayout& layout, const ArtFonts& fonts);
+
+    // Writes every file, creating the folders; on failure, says which file and why.
+    bool writeTo(const QDir& folder, QString& failure) const;
+
+private:
+    bool writeButtons(const QDir& folder, const QImage& bare, QString& failure) const;
+
+    const Palette& m_palette;
+    const WindowLayout& m_layout;
+    const ArtFonts& m_fonts;
+};
+
+}  // namespace glint::assets

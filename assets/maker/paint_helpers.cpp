@@ -1,0 +1,64 @@
+#include "paint_helpers.h"
+
+#include <QFontMetricsF>
+#include <QLinearGradient>
+#include <QRadialGradient>
+
+namespace glint::assets {
+
+QImage newPicture(int width, int height, const QColor& fill) {
+    QImage picture(width, height, QImage::Format_RGB32);
+    // 96 dots per inch, written into the JPEG header; fixed so that files compare byte for byte.
+    picture.setDotsPerMeterX(3780);
+    picture.setDotsPerMeterY(3780);
+    picture.fill(fill);
+    return picture;
+}
+
+void fillVertical(QPainter& painter, const QRectF& rect, const GradientStops& stops) {
+    QLinearGradient gradient(rect.topLeft(), rect.bottomLeft());
+    for (const auto& [position, colour] : stops) gradient.setColorAt(position, colour);
+    painter.fillRect(rect, gradient);
+}
+
+void softGlow(QPainter& painter, const QRectF& ellipse, const QColor& colour) {
+    painter.save();
+    // A circular gradient drawn through a scale, so that wide glows stay elliptical.
+    painter.translate(ellipse.center());
+    painter.scale(ellipse.width() / 2, ellipse.height() / 2);
+    QRadialGradient gradient(QPointF(0, 0), 1);
+    QColor clear = colour;
+    clear.setAlpha(0);
+    gradient.setColorAt(0, colour);
+    gradient.setColorAt(1, clear);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(gradient);
+    painter.drawEllipse(QPointF(0, 0), 1, 1);
+    painter.restore();
+}
+
+void requireGlyphs(const QFont& font, const QString& text) {
+    const QFontMetricsF metrics(font);
+    for (const char32_t code : text.toUcs4()) {
+        if (code > U' ' && !metrics.inFontUcs4(code)) {
+            qFatal("no glyph for U+%04X in \"%s\"", static_cast<unsigned>(code),
+                   qPrintable(font.family()));
+        }
+    }
+}
+
+void drawLine(QPainter& painter, const QRectF& box, const QFont& font, const QColor& colour,
+              Qt::Alignment alignment, const QString& text) {
+    requireGlyphs(font, text);
+    painter.save();
+    painter.setFont(font);
+    painter.setPen(colour);
+    painter.drawText(box, static_cast<int>(alignment) | Qt::TextSingleLine, text);
+    painter.restore();
+}
+
+double textWidth(const QFont& font, const QString& text) {
+    return QFontMetricsF(font).horizontalAdvance(text);
+}
+
+}  // namespace glint::assets

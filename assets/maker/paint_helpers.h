@@ -1,0 +1,38 @@
+#pragma once
+
+// Painting steps that the background, the buttons and the photograph all use.
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QRectF>
+#include <QString>
+#include <utility>
+#include <vector>
+
+namespace glint::assets {
+
+using GradientStops = std::vector<std::pair<double, QColor>>;
+
+// An opaque picture of the given size at 96 dots per inch, filled with `fill`.
+QImage newPicture(int width, int height, const QColor& fill);
+
+// Fills the rectangle with a gradient from its top edge (position 0) to its bottom (1).
+void fillVertical(QPainter& painter, const QRectF& rect, const GradientStops& stops);
+
+// A glow that fades from `colour` at the centre to nothing at the ellipse's rim.
+void softGlow(QPainter& painter, const QRectF& ellipse, const QColor& colour);
+
+// Stops the generator when the font has no glyph for a character of the text, rather than let an
+// empty box be painted into a picture.
+void requireGlyphs(const QFont& font, const QString& text);
+
+// One line of text in the box with the given alignment.
+void drawLine(QPainter& painter, const QRectF& box, const QFont& font, const QColor& colour,
+              Qt::Alignment alignment, const QString& text);
+
+// The advance of the text in the font, in pixels.
+double textWidth(const QFont& font, const QString& text);
+
+}  // namespace glint::assets

@@ -1,0 +1,158 @@
+// Checks the committed artwork against what the authoring window needs of it: every file present at
+// its control's exact size, the places the window paints over left as it expects, and the help page
+// usable from disk.
+
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QColor>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QRect>
+#include <QString>
+#include <QStringConverter>
+#include <cstdlib>
+
+namespace glint::assets {
+namespace {
+
+QString artworkPath(const QString& name) {
+    return QDir(QStringLiteral(GLINT_MAKER_ARTWORK_DIR)).filePath(name);
+}
+
+QImage load(const QString& name) {
+    QImage picture(artworkPath(name));
+    EXPECT_FALSE(picture.isNull()) << name.toStdString();
+    return picture.convertToFormat(QImage::Format_ARGB32);
+}
+
+// Mean over the rectangle of (r + g + b) / 3.
+double meanLevel(const QImage& picture, const QRect& area) {
+    double sum = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb p = picture.pixel(x, y);
+            sum += (qRed(p) + qGreen(p) + qBlue(p)) / 3.0;
+        }
+    }
+    return sum / (area.width() * area.height());
+}
+
+// The largest channel difference between a picture and the same-sized area of another, averaged
+// over the picture.
+double meanDifference(const QImage& picture, const QImage& window, QPoint at) {
+    double sum = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const QRgb a = picture.pixel(x, y);
+            const QRgb b = window.pixel(at.x() + x, at.y() + y);
+            sum += std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                             std::abs(qBlue(a) - qBlue(b))});
+        }
+    }
+    return sum / (picture.width() * picture.height());
+}
+
+struct ExpectedFile {
+    const char* name;
+    const char* format;
+    int width;
+    int height;
+};
+
+TEST(ArtworkFiles, EveryPictureHasItsControlsExactSize) {
+    const ExpectedFile files[] = {
+        {"background.jpg", "jpeg", 701, 407},
+        {"shiji.jpg", "jpeg", 34, 44},
+        {"sample_photo.jpg", "jpeg", 151, 198},
+        {"icon.png", "png", 32, 32},
+        {"hand.png", "png", 32, 32},
+        {"pic/001_1.jpg", "jpeg", 139, 28},
+        {"pic/001_2.jpg", "jpeg", 139, 28},
+        {"pic/002_1.jpg", "jpeg", 139, 28},
+        {"pic/002_2.jpg", "jpeg", 139, 28},
+        {"pic/003_1.jpg", "jpeg", 139, 28},
+        {"pic/003_2.jpg", "jpeg", 139, 28},
+        {"pic/004_1.jpg", "jpeg", 139, 28},
+        {"pic/004_2.jpg", "jpeg", 139, 28},
+        {"pic/005_1.jpg", "jpeg", 139, 28},
+        {"pic/005_2.jpg", "jpeg", 139, 28},
+        {"pic/guan_1.jpg", "jpeg", 15, 11},
+        {"pic/guan_2.jpg", "jpeg", 15, 11},
+        {"pic/zuixiao_1.jpg", "jpeg", 15, 11},
+        {"pic/zuixiao_2.jpg", "jpeg", 15, 11},
+    };
+    for (const ExpectedFile& file : files) {
+        SCOPED_TRACE(file.name);
+        QImageReader reader(artworkPath(QString::fromUtf8(file.name)));
+        ASSERT_TRUE(reader.canRead()) << reader.errorString().toStdString();
+        EXPECT_EQ(reader.format(), QByteArray(file.format));
+        EXPECT_EQ(reader.size(), QSize(file.width, file.height));
+    }
+}
+
+TEST(ArtworkFiles, LabelPlacesInTheBackgroundAreBlack) {
+    // The window's opaque labels paint black boxes; anything else under them would show as a patch.
+    const QImage background = load(QStringLiteral("background.jpg"));
+    const QRect previewCaption(56, 336, 48, 12);
+    const QRect version(256, 72, 24, 12);
+    const QRect webAddress(40, 104, 160, 12);
+    for (const QRect& place : {previewCaption, version, webAddress}) {
+        EXPECT_LT(meanLevel(background, place), 4.0) << place.x() << "," << place.y();
+    }
+}
+
+TEST(ArtworkFiles, TitleButtonsMatchTheGlyphsUnderThem) {
+    const QImage background = load(QStringLiteral("background.jpg"));
+    EXPECT_LT(meanDifference(load(QStringLiteral("pic/guan_1.jpg")), background, {665, 13}), 8.0);
+    EXPECT_LT(meanDifference(load(QStringLiteral("pic/zuixiao_1.jpg")), background, {647, 13}),
+              8.0);
+}
+
+TEST(ArtworkFiles, HighlightedButtonsAreBrighter) {
+    const char* buttons[] = {"001", "002", "003", "004", "005", "guan", "zuixiao"};
+    for (const char* button : buttons) {
+        SCOPED_TRACE(button);
+        const QString name = QStringLiteral("pic/") + QString::fromUtf8(button);
+        const QImage normal = load(name + QStringLiteral("_1.jpg"));
+        const QImage hot = load(name + QStringLiteral("_2.jpg"));
+        EXPECT_GT(meanLevel(hot, hot.rect()), meanLevel(normal, normal.rect()) + 10);
+    }
+}
+
+TEST(ArtworkFiles, HandCursorClicksWithItsFingertip) {
+    // The program sets the cursor's hot spot to (12, 1): it must be the finger's topmost pixel.
+    const QImage hand = load(QStringLiteral("hand.png"));
+    EXPECT_EQ(qAlpha(hand.pixel(12, 1)), 255);
+    EXPECT_LT(qAlpha(hand.pixel(12, 0)), 32);
+    for (const QPoint corner : {QPoint(0, 0), QPoint(31, 0), QPoint(0, 31), QPoint(31, 31)}) {
+        EXPECT_EQ(qAlpha(hand.pixel(corner)), 0);
+    }
+    const QImage icon = load(QStringLiteral("icon.png"));
+    EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0);
+    EXPECT_EQ(qAlpha(icon.pixel(16, 16)), 255);
+}
+
+TEST(ArtworkFiles, HelpPageIsSelfContainedUtf8) {
+    QFile file(artworkPath(QStringLiteral("pb.htm")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    auto decode = QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decode(bytes);
+    EXPECT_FALSE(decode.hasError());
+    EXPECT_TRUE(text.contains(QStringLiteral("<meta charset=\"utf-8\">")));
+    // Opened from disk, possibly offline: nothing may be fetched from elsewhere.
+    for (const char* outside : {"src=", "<link", "@import", "url("}) {
+        EXPECT_FALSE(text.contains(QString::fromUtf8(outside), Qt::CaseInsensitive)) << outside;
+    }
+    // It explains the buttons by the captions the window shows.
+    for (const char* caption : {"加入选择图片", "加入背景音乐", "生成程序", "预览效果", "安装",
+                                "开始新的制作", "制作好的屏幕程序", "https://glint.example.org"}) {
+        EXPECT_TRUE(text.contains(QString::fromUtf8(caption))) << caption;
+    }
+}
+
+}  // namespace
+}  // namespace glint::assets
