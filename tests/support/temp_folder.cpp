@@ -22,8 +22,10 @@ void TempFolder::write(const std::string& name, const std::string& bytes) const 
     out << bytes;
 }
 
-std::string TempFolder::read(const std::string& name) const {
-    std::ifstream in(file(name), std::ios::binary);
+std::string TempFolder::read(const std::string& name) const { return readFile(file(name)); }
+
+std::string TempFolder::readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 

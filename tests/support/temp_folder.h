@@ -20,6 +20,7 @@ public:
 
     void write(const std::string& name, const std::string& bytes) const;
     std::string read(const std::string& name) const;
+    static std::string readFile(const std::string& path);
 
 private:
     std::string m_path;
