@@ -1,0 +1,118 @@
+#!/usr/bin/env bash
+# The player end to end on a private X server (Xvfb + openbox):
+#   1. the show: a black full-screen window, the yellow caption in the top-right corner, the first
+#      picture sliding in from the left to the centre in its frame; a Shift key alone ends it
+#      with status 0 even while the picture is held;
+#   2. a mouse movement ends the show with status 0;
+#   3. a package without its picture list: no show window, a message box naming the file (the
+#      same on stderr); OK ends the program with status 1.
+# usage: player_e2e.sh GLINTSAVER
+set -uo pipefail
+player=${1:?usage: player_e2e.sh GLINTSAVER}
+for tool in Xvfb openbox xdotool xprop import convert python3; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+width=1024 height=768 middle=384
+work=$(mktemp -d)
+pids=()
+trap 'kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -nolisten tcp 3>"$work/display" 2>/dev/null &
+pids+=($!)
+for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.05; done
+[[ -s $work/display ]] || fail "Xvfb did not start"
+export DISPLAY=":$(head -n1 "$work/display")"
+openbox >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q id && break
+  sleep 0.05; done
+
+# Polls a command until it succeeds or the seconds run out.
+wait_for() {
+  local deadline=$((SECONDS + $1)); shift
+  while ((SECONDS < deadline)); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+# Waits at most the seconds for a process to end; its status goes to $status.
+wait_end() {
+  wait_for "$2" bash -c "! kill -0 $1 2>/dev/null" || return 1
+  wait "$1"; status=$?
+}
+shot() { import -window root "$work/shot.png" 2>/dev/null; }
+# The pixels of a region (WxH+X+Y) of the last shot, one "x y r g b" a line.
+pixels() {
+  convert "$work/shot.png" -crop "$1" -depth 8 txt:- 2>/dev/null |
+    awk -F'[,:() ]+' '/^[0-9]/ { print $1, $2, $3, $4, $5 }'
+}
+# Whether the pixel is within 40 of the colour "r g b" in every channel.
+pixel_is() {
+  pixels "1x1+$1+$2" | awk -v c="$3" '{ split(c, w, " ")
+    for (i = 1; i <= 3; i++) { d = $(i + 2) - w[i]; if (d > 40 || d < -40) exit 1 } }'
+}
+caption_shown() {
+  shot && (($(pixels "200x24+$((width - 200))+0" | awk '$3 > 190 && $4 > 190 && $5 < 60' |
+    wc -l) > 20))
+}
+# The red 320 x 240 picture's box is 324 wide; sliding 7 pixels a frame, it stops at the first
+# frame at or past the centre.
+centre=$(((width - 324) / 2))
+picture_centred() {
+  shot || return 1
+  left=$(pixels "${width}x1+0+$middle" | awk '$3 + $4 + $5 > 30 { print $1; exit }')
+  [[ -n $left ]] && ((left >= centre && left < centre + 7))
+}
+make_package() {
+  mkdir -p "$1"
+  convert -size 320x240 'xc:rgb(230,20,20)' "$1/red.jpg"
+  convert -size 300x200 'xc:rgb(20,40,230)' "$1/blue.jpg"
+  printf '"red.jpg"\r\n"blue.jpg"\r\n' >"$1/pb.dat"
+  printf '"tone.wav"\r\n' >"$1/ms.dat"
+  printf '"1"\r\n' >"$1/kg.ini"
+  printf '"End to end"\r\n' >"$1/timu.dat"
+  python3 -c 'import math, struct, sys, wave
+w = wave.open(sys.argv[1], "wb"); w.setnchannels(1); w.setsampwidth(2); w.setframerate(8000)
+w.writeframes(b"".join(struct.pack("<h", int(3000 * math.sin(i * 0.3))) for i in range(8000)))
+w.close()' "$1/tone.wav"
+  cp "$player" "$1/pb.cc"
+}
+
+# 1. the show, ended by a modifier key alone
+make_package "$work/show"
+"$work/show/pb.cc" 2>"$work/show.err" &
+show=$!
+wait_for 10 caption_shown || fail "no yellow caption in the top-right corner"
+wait_for 10 picture_centred || fail "the first picture never came to the centre"
+pixel_is 3 3 "0 0 0" && pixel_is 3 $((height - 3)) "0 0 0" || fail "the window is not black"
+pixel_is "$left" $middle "128 128 128" || fail "no dark outer frame edge at $left"
+pixel_is $((left + 1)) $middle "64 64 64" || fail "no dark inner frame edge"
+pixel_is $((left + 10)) $middle "230 20 20" || fail "the picture is not red"
+pixel_is $((left + 323)) $middle "255 255 255" || fail "no light outer frame edge"
+xdotool key shift
+wait_end "$show" 4 || fail "the show did not end within 4 s of a key"
+((status == 0)) || fail "the show ended with status $status after a key"
+echo "ok: caption, picture in its frame; a key ends the show"
+
+# 2. a mouse movement ends the show
+"$work/show/pb.cc" 2>>"$work/show.err" &
+show=$!
+wait_for 10 caption_shown || fail "the second show did not appear"
+for x in 130 160 190; do xdotool mousemove "$x" 110; sleep 0.2; done
+wait_end "$show" 5 || fail "the show did not end within 5 s of a mouse movement"
+((status == 0)) || fail "the show ended with status $status after a mouse movement"
+echo "ok: a mouse movement ends the show"
+
+# 3. a broken package is reported
+make_package "$work/broken"
+rm "$work/broken/pb.dat"
+"$work/broken/pb.cc" 2>"$work/broken.err" &
+broken=$!
+wait_for 10 xdotool search --name '^glintsaver$' >/dev/null || fail "no message box"
+grep -q "File not found: $work/broken/pb.dat" "$work/broken.err" ||
+  fail "stderr does not name the missing file: $(cat "$work/broken.err")"
+! caption_shown || fail "the show's window is on screen beside the error report"
+xdotool search --name '^glintsaver$' windowactivate --sync >/dev/null 2>&1
+xdotool key Return
+wait_end "$broken" 5 || fail "the program did not end when the message box was closed"
+((status == 1)) || fail "the failed start ended with status $status, not 1"
+echo "ok: a missing list is reported and ends the program with status 1"
