@@ -42,6 +42,7 @@ bool ArtworkSet::writeTo(const QDir& folder, QString& failure) const {
                     folder.filePath("sample_photo.jpg"), kBackgroundQuality, failure) &&
            savePng(icons.windowIcon(), folder.filePath("icon.png"), failure) &&
            savePng(icons.handCursor(), folder.filePath("hand.png"), failure) &&
+           savePng(icons.questionBubble(), folder.filePath("question.png"), failure) &&
            saveBytes(HelpPage().html(), folder.filePath("pb.htm"), failure) &&
            writeButtons(folder, bare, failure);
 }

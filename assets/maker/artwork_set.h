@@ -1,7 +1,7 @@
 #pragma once
 
 // Every file of the authoring program's artwork, painted and written into one folder:
-//   background.jpg  shiji.jpg  sample_photo.jpg  icon.png  hand.png  pb.htm
+//   background.jpg  shiji.jpg  sample_photo.jpg  icon.png  hand.png  question.png  pb.htm
 //   pic/001_1.jpg ... pic/005_2.jpg  pic/guan_1.jpg  pic/guan_2.jpg  pic/zuixiao_1.jpg
 //   pic/zuixiao_2.jpg
 // "_1" is a button's normal picture and "_2" its highlighted one; the program's built-in button

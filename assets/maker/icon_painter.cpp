@@ -1,5 +1,6 @@
 #include "icon_painter.h"
 
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -70,6 +71,57 @@ QImage IconPainter::handCursor() const {
     painter.drawLine(QPointF(15.5, 12), QPointF(15.5, 15.5));
     painter.drawLine(QPointF(20.5, 13), QPointF(20.5, 16.5));
     painter.drawLine(QPointF(25, 15), QPointF(25, 18));
+    return picture;
+}
+
+QImage IconPainter::questionBubble() const {
+    // The bubble: a rounded box with its tail at the lower left. Its straight edges lie on pixel
+    // centres, so the one-pixel outline below covers whole pixels.
+    QPainterPath bubble = roundedBox(1.5, 2.5, 29.5, 24.5, 8);
+    QPainterPath tail;
+    tail.moveTo(6.5, 22);
+    tail.lineTo(14, 22);
+    tail.cubicTo(12, 25.5, 9.5, 28.5, 5.5, 30.2);
+    tail.cubicTo(5, 30.4, 4.6, 30, 4.9, 29.5);
+    tail.cubicTo(6, 27.5, 6.5, 25, 6.5, 22);
+    tail.closeSubpath();
+    bubble = bubble.united(tail).simplified();
+
+    QImage picture = transparentSquare();
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // The colours of the mark's tile (see paintAppGlyph).
+    QLinearGradient tile(QPointF(0, 0), QPointF(kSide, kSide));
+    tile.setColorAt(0, QColor(0x3d, 0xd3, 0xdc));
+    tile.setColorAt(1, QColor(0x15, 0x4f, 0x8a));
+    painter.fillPath(bubble, tile);
+    // A light rim inside, as on the mark's tile, and a navy edge so that the bubble stays crisp on
+    // the light grey of a dialog.
+    painter.save();
+    painter.setClipPath(bubble);
+    painter.strokePath(bubble, QPen(QColor(0xc8, 0xf4, 0xf8, 150), 3));
+    painter.restore();
+    painter.strokePath(bubble, QPen(QColor(0x12, 0x46, 0x78, 220), 1));
+
+    // The question mark, white with a soft shadow like the help button's: a hook ending in a stem
+    // that fills the pixel columns 14 to 16, and its dot.
+    const QRectF hook(12, 6, 7, 6.5);
+    QPainterPath mark;
+    mark.arcMoveTo(hook, 160);
+    mark.arcTo(hook, 160, -215);
+    mark.quadTo(15.5, 13, 15.5, 15);
+    mark.lineTo(15.5, 15.5);
+    const auto paintMark = [&](QPointF offset, const QColor& colour) {
+        painter.strokePath(mark.translated(offset),
+                           QPen(colour, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colour);
+        painter.drawEllipse(QPointF(15.5, 20) + offset, 1.7, 1.7);
+    };
+    paintMark(QPointF(0.6, 0.8), QColor(0, 0, 0, 90));
+    paintMark(QPointF(0, 0), Qt::white);
+    // The mark's sparkle, on the bubble's corner: a new production is being asked about.
+    paintSparkle(painter, QPointF(25.5, 6.5), 4.5, QColor(0xff, 0xf3, 0xc4));
     return picture;
 }
 

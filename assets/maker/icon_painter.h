@@ -1,7 +1,7 @@
 #pragma once
 
-// The two small transparent pictures: the window icon (the program's mark) and the pointing-hand
-// cursor shown over the buttons.
+// The small transparent pictures: the window icon (the program's mark), the pointing-hand cursor
+// shown over the buttons, and the question bubble of the dialog that asks before a new production.
 
 #include <QImage>
 #include <QPoint>
@@ -13,6 +13,8 @@ public:
     // 32 x 32.
     QImage windowIcon() const;
     QImage handCursor() const;
+    // A white question mark in a speech bubble of the mark's colours, for a light dialog.
+    QImage questionBubble() const;
 
     // The pixel of the hand cursor that clicks: the tip of the pointing finger.
     static QPoint handHotSpot() { return {12, 1}; }

@@ -69,6 +69,7 @@ TEST(ArtworkFiles, EveryPictureHasItsControlsExactSize) {
         {"sample_photo.jpg", "jpeg", 151, 198},
         {"icon.png", "png", 32, 32},
         {"hand.png", "png", 32, 32},
+        {"question.png", "png", 32, 32},
         {"pic/001_1.jpg", "jpeg", 139, 28},
         {"pic/001_2.jpg", "jpeg", 139, 28},
         {"pic/002_1.jpg", "jpeg", 139, 28},
@@ -133,6 +134,15 @@ TEST(ArtworkFiles, HandCursorClicksWithItsFingertip) {
     const QImage icon = load(QStringLiteral("icon.png"));
     EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0);
     EXPECT_EQ(qAlpha(icon.pixel(16, 16)), 255);
+}
+
+TEST(ArtworkFiles, QuestionBubbleIsCutOutForTheDialog) {
+    // Shown on the light grey of a dialog: outside the bubble must be clear, not a painted square.
+    const QImage question = load(QStringLiteral("question.png"));
+    for (const QPoint outside : {QPoint(0, 0), QPoint(31, 31), QPoint(31, 28), QPoint(0, 31)}) {
+        EXPECT_EQ(qAlpha(question.pixel(outside)), 0) << outside.x() << "," << outside.y();
+    }
+    EXPECT_EQ(qAlpha(question.pixel(8, 12)), 255);
 }
 
 TEST(ArtworkFiles, HelpPageIsSelfContainedUtf8) {
