@@ -15,12 +15,6 @@ QImage newPicture(int width, int height, const QColor& fill) {
     return picture;
 }
 
-void fillVertical(QPainter& painter, const QRectF& rect, const GradientStops& stops) {
-    QLinearGradient gradient(rect.topLeft(), rect.bottomLeft());
-    for (const auto& [position, colour] : stops) gradient.setColorAt(position, colour);
-    painter.fillRect(rect, gradient);
-}
-
 void softGlow(QPainter& painter, const QRectF& ellipse, const QColor& colour) {
     painter.save();
     // A circular gradient drawn through a scale, so that wide glows stay elliptical.

@@ -11,15 +11,12 @@
 #include <utility>
 #include <vector>
 
-namespace glint::assets {
+#include "assets/common/gradient.h"
 
-using GradientStops = std::vector<std::pair<double, QColor>>;
+namespace glint::assets {
 
 // An opaque picture of the given size at 96 dots per inch, filled with `fill`.
 QImage newPicture(int width, int height, const QColor& fill);
-
-// Fills the rectangle with a gradient from its top edge (position 0) to its bottom (1).
-void fillVertical(QPainter& painter, const QRectF& rect, const GradientStops& stops);
 
 // A glow that fades from `colour` at the centre to nothing at the ellipse's rim.
 void softGlow(QPainter& painter, const QRectF& ellipse, const QColor& colour);

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <vector>
 
-#include "drawing_random.h"
+#include "assets/common/seeded_random.h"
 #include "paint_helpers.h"
 
 namespace glint::assets {
@@ -15,7 +15,7 @@ namespace {
 // A ridge through evenly spaced anchor heights, made rough by midpoint displacement: each halving
 // adds up to `roughness` times the segment's length.
 std::vector<QPointF> ridgeLine(double width, const std::vector<double>& anchors, double roughness,
-                               DrawingRandom& random) {
+                               SeededRandom& random) {
     std::vector<QPointF> points;
     const double step = width / static_cast<double>(anchors.size() - 1);
     for (size_t i = 0; i < anchors.size(); ++i) points.emplace_back(step * i, anchors[i]);
@@ -44,7 +44,7 @@ QPainterPath areaBelow(const std::vector<QPointF>& ridge, double bottom) {
 }
 
 void drawFir(QPainter& painter, QPointF foot, double height, const QColor& colour,
-             DrawingRandom& random) {
+             SeededRandom& random) {
     QPainterPath tree;
     const int tiers = 9;
     const double tierHeight = height * 0.2;
@@ -69,7 +69,7 @@ void drawFir(QPainter& painter, QPointF foot, double height, const QColor& colou
 }
 
 // Mirrors the rows above the waterline into the rows below, rippled and tinted towards the water.
-void reflectBelow(QImage& image, int waterline, const QColor& water, DrawingRandom& random) {
+void reflectBelow(QImage& image, int waterline, const QColor& water, SeededRandom& random) {
     const QImage source = image.copy();
     for (int y = waterline; y < image.height(); ++y) {
         const int depth = y - waterline;
@@ -90,7 +90,7 @@ void reflectBelow(QImage& image, int waterline, const QColor& water, DrawingRand
     }
 }
 
-void addGrain(QImage& image, DrawingRandom& random, int amount) {
+void addGrain(QImage& image, SeededRandom& random, int amount) {
     for (int y = 0; y < image.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
@@ -108,7 +108,7 @@ QImage SamplePhotoPainter::paint() const {
     const double w = m_size.width();
     const double h = m_size.height();
     const int waterline = static_cast<int>(h * 0.57);
-    DrawingRandom random(20240611);
+    SeededRandom random(20240611);
     QImage picture = newPicture(m_size.width(), m_size.height(), Qt::black);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -13,12 +13,6 @@ QImage newCanvas(QSize size) {
     return image;
 }
 
-void fillVertical(QPainter& painter, const QRectF& rect, const GradientStops& stops) {
-    QLinearGradient gradient(rect.topLeft(), rect.bottomLeft());
-    for (const auto& [position, colour] : stops) gradient.setColorAt(position, colour);
-    painter.fillRect(rect, gradient);
-}
-
 void softEllipse(QPainter& painter, const QRectF& rect, const QColor& colour) {
     if (rect.width() <= 0 || rect.height() <= 0) return;
     painter.save();

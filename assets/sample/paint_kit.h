@@ -15,17 +15,13 @@
 #include <utility>
 #include <vector>
 
-#include "assets/sample/seeded_random.h"
+#include "assets/common/gradient.h"
+#include "assets/common/seeded_random.h"
 
 namespace glint::assets {
 
-using GradientStops = std::vector<std::pair<double, QColor>>;
-
 // An opaque picture to paint on, filled black.
 QImage newCanvas(QSize size);
-
-// Fills the rectangle with a gradient running from its top edge (position 0) to its bottom (1).
-void fillVertical(QPainter& painter, const QRectF& rect, const GradientStops& stops);
 
 // An ellipse whose colour fades from full at the centre to nothing at its rim: glows, haze, clouds.
 void softEllipse(QPainter& painter, const QRectF& rect, const QColor& colour);

@@ -1,7 +1,8 @@
 #pragma once
 
 // A small generator whose sequence is fixed by its seed on every compiler and library: the
-// standard distributions are not, and the sample must come out byte for byte the same everywhere.
+// standard distributions are not, and the pictures and sounds must come out byte for byte the
+// same everywhere.
 
 #include <cstdint>
 
