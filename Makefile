@@ -10,7 +10,10 @@ DEBIAN_PACKAGES := cmake ninja-build g++ make libgtest-dev qt6-base-dev qt6-mult
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav \
   fonts-wqy-zenhei xvfb xauth xdotool openbox imagemagick x11-utils bc
 
-.PHONY: deps configure build dist run sample test clean
+SANITIZE_BUILD ?= build-sanitize
+SANITIZE_FLAGS := -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all
+
+.PHONY: deps configure build dist run sample test test-sanitize clean
 
 deps:
 	@bash tools/install-deps.sh $(DEBIAN_PACKAGES)
@@ -31,8 +34,17 @@ sample: dist
 
 run: sample
 
+# The whole suite, then the toolkit-free layers again under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
 test: build
 	@cd $(BUILD) && ctest --output-on-failure
+	@$(MAKE) --no-print-directory test-sanitize
+
+test-sanitize: deps
+	@cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DGLINT_WITH_QT=OFF -DCMAKE_BUILD_TYPE=Debug \
+	  "-DCMAKE_CXX_FLAGS=$(SANITIZE_FLAGS)" >/dev/null
+	@cmake --build $(SANITIZE_BUILD)
+	@cd $(SANITIZE_BUILD) && ctest --output-on-failure
 
 clean:
-	rm -rf $(BUILD) dist
+	rm -rf $(BUILD) $(SANITIZE_BUILD) dist
