@@ -9,6 +9,10 @@
 
 namespace glint::maker {
 
+// The dialogs' colour, which their opaque labels show behind the text: the light grey of a
+// desktop's dialogs, on which the labels' default black text reads.
+inline constexpr platform::Rgb kDialogBackColor = platform::rgb(240, 240, 240);
+
 inline void placeAt(platform::Control& control, const platform::Control* frame, float left,
                     float top) {
     control.setLeft(left + (frame ? frame->left() : 0.f));

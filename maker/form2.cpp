@@ -16,6 +16,7 @@ Form2::Form2(platform::Services& services, platform::Desktop& desktop, platform:
       Command2("Command2", "取消"),
       m_services(services),
       m_files(files) {
+    setBackColor(kDialogBackColor);
     setClientSize(twipsToPixels(4140), twipsToPixels(2265));
     placeAt(Frame1, nullptr, 120, 0);
     Frame1.setPixelSize(twipsToPixels(3855), twipsToPixels(2175));

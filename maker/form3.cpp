@@ -1,6 +1,8 @@
 #include "maker/form3.h"
 
 #include <exception>
+#include <filesystem>
+#include <vector>
 
 #include "maker/dialog_layout.h"
 #include "maker/messages.h"
@@ -27,6 +29,7 @@ Form3::Form3(platform::Services& services, platform::Desktop& desktop, platform:
       m_services(services),
       m_desktop(desktop),
       m_files(files) {
+    setBackColor(kDialogBackColor);
     setClientSize(twipsToPixels(5700), twipsToPixels(3450));
     placeAt(Frame, nullptr, 120, 0);
     Frame.setPixelSize(twipsToPixels(5415), twipsToPixels(3255));
@@ -85,8 +88,31 @@ void Form3::copyListed(const std::string& workingList, const std::string& player
     }
 }
 
+// A listed file that already lies in the package folder under its own name is its own copy: it
+// keeps that name, so that no other listed file of that name is copied over it. Lists that cannot
+// be read are left to the build, which reports them where it meets them.
+void Form3::keepOwnCopies(PackageNames& names) const {
+    for (const char* workingList : {"dsi.ini", "mus_dsi.ini"}) {
+        std::vector<std::string> sources;
+        try {
+            sources = package::readQuotedTexts(packagePath(workingList));
+        } catch (const std::exception&) {
+            continue;
+        }
+        for (const std::string& source : sources) {
+            std::error_code error;
+            if (std::filesystem::is_regular_file(source, error) &&
+                std::filesystem::equivalent(source, packagePath(package::bareFileName(source)),
+                                            error)) {
+                names.nameFor(source);
+            }
+        }
+    }
+}
+
 void Form3::build() {
     PackageNames names;
+    keepOwnCopies(names);
     copyListed("dsi.ini", "pb.dat", names);
     copyListed("mus_dsi.ini", "ms.dat", names);
     m_files.copyFile(package::ownFolderPath(m_services.ownFolder, "\\pb.sys"), packagePath("pb.cc"));

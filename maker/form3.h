@@ -40,6 +40,7 @@ public:
 private:
     std::string packagePath(const std::string& name) const;
     void build();
+    void keepOwnCopies(class PackageNames& names) const;
     void copyListed(const std::string& workingList, const std::string& playerList,
                     class PackageNames& names);
 

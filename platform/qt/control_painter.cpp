@@ -1,44 +1,82 @@
 #include "platform/qt/control_painter.h"
 
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QPainter>
-#include <QString>
+
+#include "platform/qt/qt_conversions.h"
 
 namespace glint::platform::qt {
 namespace {
 
-QColor toQColor(Rgb color) {
-    return QColor::fromRgb(static_cast<QRgb>(color | 0xFF000000u));
-}
+constexpr int kWrapFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+// The space between a frame's left edge and its caption, and around the caption's text.
+constexpr int kCaptionIndent = 8;
+constexpr int kCaptionPadding = 2;
 
-QRect toQRect(const Rect& r) {
-    return {r.x, r.y, r.width, r.height};
-}
-
-QImage toQImage(const Image& picture) {
-    QImage image(picture.width(), picture.height(), QImage::Format_RGB32);
-    const Rgb* from = picture.pixels().data();
-    for (int y = 0; y < picture.height(); ++y) {
-        auto* to = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < picture.width(); ++x) to[x] = *from++ | 0xFF000000u;
-    }
-    return image;
+template <typename Kind>
+const Kind* visibleIn(const Control* control, const QRegion& region) {
+    const auto* kind = dynamic_cast<const Kind*>(control);
+    if (!kind || !kind->visible()) return nullptr;
+    return region.intersects(ControlPainter::extentOf(*kind)) ? kind : nullptr;
 }
 
 }  // namespace
 
+QRect ControlPainter::extentOf(const Control& control) {
+    QRect extent = toQRect(control.pixelRect());
+    const auto* label = dynamic_cast<const Label*>(&control);
+    if (!label || !label->wordWrap() || extent.isEmpty()) return extent;
+    const QRect text = QFontMetrics(QGuiApplication::font())
+                           .boundingRect(extent.x(), extent.y(), extent.width(), 0x7FFF, kWrapFlags,
+                                         displayString(label->caption()));
+    extent.setHeight(std::max(extent.height(), text.height()));
+    return extent;
+}
+
 void ControlPainter::paint(QPainter& painter, const Form& form, const QRegion& region) {
     for (const Control* control : form.controls()) {
-        const auto* label = dynamic_cast<const Label*>(control);
-        if (label && label->visible() && region.intersects(toQRect(label->pixelRect()))) {
-            paintLabel(painter, *label, form.backColor());
+        if (const auto* frame = visibleIn<Frame>(control, region)) {
+            paintFrame(painter, *frame, form.backColor());
         }
     }
     for (const Control* control : form.controls()) {
-        const auto* box = dynamic_cast<const PictureBox*>(control);
-        if (box && box->visible() && region.intersects(toQRect(box->pixelRect()))) {
-            paintPictureBox(painter, *box);
+        if (const auto* label = visibleIn<Label>(control, region)) {
+            paintLabel(painter, *label, form.backColor());
+        } else if (const auto* image = visibleIn<ImageBox>(control, region)) {
+            paintImageBox(painter, *image);
         }
     }
+    for (const Control* control : form.controls()) {
+        if (const auto* box = visibleIn<PictureBox>(control, region))
+            paintPictureBox(painter, *box);
+    }
+}
+
+void ControlPainter::paintFrame(QPainter& painter, const Frame& frame, Rgb windowColor) const {
+    const QRect r = toQRect(frame.pixelRect());
+    if (r.width() < 2 || r.height() < 2) return;
+    // The top line runs through the middle of the caption's line, with or without a caption.
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int top = std::min(r.y() + metrics.height() / 2, r.bottom() - 1);
+    const int height = r.y() + r.height() - top;
+    // An etched line: the light one inside the shadow at the top and left, outside it at the
+    // bottom and right. A stroked QRect covers one pixel more than its size each way.
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(toQColor(kFrameLight));
+    painter.drawRect(QRect(r.x() + 1, top + 1, r.width() - 2, height - 2));
+    painter.setPen(toQColor(kFrameShadow));
+    painter.drawRect(QRect(r.x(), top, r.width() - 2, height - 2));
+
+    const QString caption = displayString(frame.caption());
+    if (caption.isEmpty()) return;
+    const int width = std::min(metrics.horizontalAdvance(caption) + 2 * kCaptionPadding,
+                               r.width() - 2 * kCaptionIndent);
+    const QRect text(r.x() + kCaptionIndent, r.y(), width, metrics.height());
+    painter.fillRect(text, toQColor(windowColor));
+    painter.setPen(toQColor(kFrameText));
+    painter.drawText(text.adjusted(kCaptionPadding, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop,
+                     caption);
 }
 
 void ControlPainter::paintLabel(QPainter& painter, const Label& label, Rgb windowColor) const {
@@ -46,8 +84,22 @@ void ControlPainter::paintLabel(QPainter& painter, const Label& label, Rgb windo
     // The label model has no colour of its own behind the text; an opaque one shows its window's.
     if (!label.transparent()) painter.fillRect(rect, toQColor(windowColor));
     painter.setPen(toQColor(label.foreColor()));
-    painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                     QString::fromStdString(label.displayCaption()));
+    const QString caption = QString::fromStdString(label.displayCaption());
+    if (label.wordWrap()) {
+        painter.drawText(extentOf(label), kWrapFlags, caption);
+    } else {
+        painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, caption);
+    }
+}
+
+// The picture is stretched to the control's size, proportions not kept.
+void ControlPainter::paintImageBox(QPainter& painter, const ImageBox& image) {
+    const QRect r = toQRect(image.pixelRect());
+    if (image.picture().isNull() || r.isEmpty()) return;
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(r, imageOf(image, image.picture()));
+    painter.restore();
 }
 
 void ControlPainter::paintPictureBox(QPainter& painter, const PictureBox& box) {
@@ -64,7 +116,7 @@ void ControlPainter::paintPictureBox(QPainter& painter, const PictureBox& box) {
     if (picture.isNull()) return;
     painter.save();
     painter.setClipRect(inner, Qt::IntersectClip);
-    painter.drawImage(inner.topLeft(), imageOf(box));
+    painter.drawImage(inner.topLeft(), imageOf(box, picture));
     painter.restore();
 }
 
@@ -84,13 +136,10 @@ void ControlPainter::paintSunkenBorder(QPainter& painter, const QRect& r) {
     painter.fillRect(x + w - 2, y + 1, 1, h - 2, toQColor(kInnerLight));
 }
 
-const QImage& ControlPainter::imageOf(const PictureBox& box) {
-    const Image& picture = box.picture();
-    Cached& cached = m_pictures[&box];
-    if (cached.pixels != picture.pixels().data() || cached.width != picture.width() ||
-        cached.height != picture.height()) {
-        cached = {picture.pixels().data(), picture.width(), picture.height(), toQImage(picture)};
-    }
+const QImage& ControlPainter::imageOf(const Control& control, const Image& picture) {
+    Cached& cached = m_pictures[&control];
+    const PictureStamp stamp = PictureStamp::of(picture);
+    if (!(cached.stamp == stamp)) cached = {stamp, toQImage(picture)};
     return cached.image;
 }
 

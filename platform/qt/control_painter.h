@@ -5,16 +5,21 @@
 #include <unordered_map>
 
 #include "platform/form.h"
+#include "platform/frame.h"
+#include "platform/image_box.h"
 #include "platform/label.h"
 #include "platform/picture_box.h"
+#include "platform/qt/picture_stamp.h"
 
 class QPainter;
 
 namespace glint::platform::qt {
 
-// Draws a form's visible controls over its surface: first the labels, then the picture boxes,
-// each group in the form's z-order. Labels are windowless, so a window system draws them on the
-// window itself, under every control that has a window of its own.
+// Draws a form's visible windowless controls over its surface: first the frames, then the labels
+// and images, then the picture boxes, each group in the form's z-order. Labels and images are
+// windowless, so a window system draws them on the window itself, over the frames they sit in
+// and under every control that has a window of its own. Buttons and text boxes are real widgets
+// and draw themselves.
 class ControlPainter {
 public:
     // The fixed single border of a picture box: two sunken rings, outer then inner, each with
@@ -25,24 +30,33 @@ public:
     static constexpr Rgb kInnerLight = 0xD4D0C8;
     // What shows inside a box where it has no picture.
     static constexpr Rgb kBoxBackground = 0xD4D0C8;
+    // A frame's etched line: a shadow with a light line beside it, and its caption's colour.
+    static constexpr Rgb kFrameShadow = 0xA0A0A0;
+    static constexpr Rgb kFrameLight = 0xFFFFFF;
+    static constexpr Rgb kFrameText = 0x000000;
 
     // Draws the controls that meet the region.
     void paint(QPainter& painter, const Form& form, const QRegion& region);
 
+    // Where the control draws, in the window's pixels: its rectangle, and below it the lines of
+    // a wrapping label's text that do not fit its height. The fonts here are taller than those
+    // the dialogs were laid out for, and a second line cut in half would be unreadable.
+    static QRect extentOf(const Control& control);
+
 private:
     struct Cached {
-        const Rgb* pixels = nullptr;
-        int width = 0;
-        int height = 0;
+        PictureStamp stamp;
         QImage image;
     };
 
+    void paintFrame(QPainter& painter, const Frame& frame, Rgb windowColor) const;
     void paintLabel(QPainter& painter, const Label& label, Rgb windowColor) const;
+    void paintImageBox(QPainter& painter, const ImageBox& image);
     void paintPictureBox(QPainter& painter, const PictureBox& box);
     static void paintSunkenBorder(QPainter& painter, const QRect& rect);
-    const QImage& imageOf(const PictureBox& box);
+    const QImage& imageOf(const Control& control, const Image& picture);
 
-    std::unordered_map<const PictureBox*, Cached> m_pictures;
+    std::unordered_map<const Control*, Cached> m_pictures;
 };
 
 }  // namespace glint::platform::qt

@@ -1,25 +1,42 @@
 #include "platform/qt/form_window.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <algorithm>
+#include <cmath>
 #include <exception>
 
+#include "platform/qt/qt_conversions.h"
 #include "platform/qt/qt_input.h"
 
 namespace glint::platform::qt {
+namespace {
 
-FormWindow::FormWindow(Form& form, Hooks hooks)
-    : m_form(form), m_router(form), m_hooks(std::move(hooks)) {
+constexpr std::size_t kMaxRequests = 64;
+
+}  // namespace
+
+FormWindow::FormWindow(Form& form, Hooks hooks, QWidget* owner)
+    : QWidget(owner, Qt::Window),
+      m_form(form),
+      m_router(form),
+      m_hooks(std::move(hooks)),
+      m_children(form, *this, [this](const std::function<void()>& handler) { deliver(handler); }) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+    // What Qt draws around the buttons and text boxes is the form's colour.
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, toQColor(form.backColor()));
+    setPalette(colours);
 }
 
 void FormWindow::showForm() {
-    setWindowTitle(QString::fromStdString(m_form.title()));
+    setWindowTitle(displayString(m_form.title()));
     Qt::WindowFlags flags = Qt::Window;
     if (m_form.borderless()) flags |= Qt::FramelessWindowHint;
     setWindowFlags(flags);
@@ -30,16 +47,41 @@ void FormWindow::showForm() {
         setGeometry(screen);
         showFullScreen();
     } else {
-        const Rect& r = m_form.pixelRect();
-        setGeometry(r.x, r.y, r.width, r.height);
-        show();
+        m_clientAtForm = m_form.borderless();
+        showAtForm();
     }
+    finishShowing();
+    if (m_form.maximized()) grabKeyboard();
+}
+
+void FormWindow::showModal() {
+    m_modal = true;
+    setWindowTitle(displayString(m_form.title()));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowModality(Qt::ApplicationModal);
+    showAtForm();
+    finishShowing();
+}
+
+void FormWindow::showAtForm() {
+    const Rect& r = m_form.pixelRect();
+    setFixedSize(r.width, r.height);
+    m_placed = {r.x, r.y};
+    move(m_placed);
+    show();
+}
+
+void FormWindow::finishShowing() {
     m_form.setClientSize(width(), height());
     raise();
     activateWindow();
-    setFocus(Qt::ActiveWindowFocusReason);
-    if (m_form.maximized()) grabKeyboard();
-    present(false);
+    if (QWidget* focus = widgetOf(m_form.focusedControl())) {
+        focus->setFocus(Qt::ActiveWindowFocusReason);
+    } else {
+        setFocus(Qt::ActiveWindowFocusReason);
+    }
+    m_pointer = mapFromGlobal(QCursor::pos());
+    followForm();
 }
 
 void FormWindow::present(bool immediately) {
@@ -53,6 +95,54 @@ void FormWindow::present(bool immediately) {
     }
 }
 
+void FormWindow::followForm() {
+    placeAtForm();
+    const bool capture = m_form.mouseCapture() != nullptr;
+    if (capture != m_grabbing && isVisible()) {
+        // Moves outside the window reach a grabbing widget only with tracking on, which it is.
+        if (capture) {
+            grabMouse();
+        } else {
+            releaseMouse();
+        }
+        m_grabbing = capture;
+    }
+    if (m_form.minimized() && isVisible() && !isMinimized()) showMinimized();
+    m_children.update();
+    showPointerFor(m_pointer);
+    present(false);
+}
+
+void FormWindow::yieldMouse() {
+    if (!m_grabbing) return;
+    releaseMouse();
+    m_grabbing = false;
+}
+
+void FormWindow::placeAtForm() {
+    if (m_form.maximized() || !isVisible()) return;
+    const QPoint wanted(m_form.pixelRect().x, m_form.pixelRect().y);
+    if (wanted == m_placed) return;
+    m_placed = wanted;
+    // A window system that never reports some of them must not make the list grow for ever.
+    if (m_requested.size() >= kMaxRequests) m_requested.pop_front();
+    m_requested.push_back(wanted);
+    m_moving = true;
+    move(wanted);
+    m_moving = false;
+}
+
+void FormWindow::showPointerFor(const QPoint& at) {
+    const bool hand = m_router.targetAt(at.x(), at.y()).mousePointer() == MousePointer::Hand;
+    if (hand == m_handShown) return;
+    if (hand) {
+        setCursor(m_hand);
+    } else {
+        unsetCursor();
+    }
+    m_handShown = hand;
+}
+
 void FormWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QImage& frame = m_mirror.frame();
@@ -60,9 +150,7 @@ void FormWindow::paintEvent(QPaintEvent* event) {
         painter.drawImage(rect.topLeft(), frame, rect);
         // Beyond the surface (a window larger than its form thinks) shows the window's colour.
         const QRegion outside = QRegion(rect).subtracted(frame.rect());
-        for (const QRect& rest : outside) {
-            painter.fillRect(rest, QColor::fromRgb(m_form.backColor() | 0xFF000000u));
-        }
+        for (const QRect& rest : outside) painter.fillRect(rest, toQColor(m_form.backColor()));
     }
     m_painter.paint(painter, m_form, event->region());
 }
@@ -75,6 +163,44 @@ void FormWindow::resizeEvent(QResizeEvent* event) {
     }
 }
 
+// A window system reports the window's place after each move, late: while the logic drags the
+// window, the places reported are answers to its own requests, some already overtaken. A place
+// that was never asked for is the window system's own doing (the user moved the window, or a
+// window manager kept it on the screen): from then on the form's position says so.
+void FormWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    // Qt reports a move it was asked for at once, before the window system has answered.
+    if (m_form.maximized() || !isVisible() || m_moving) return;
+    const auto answered = std::find(m_requested.begin(), m_requested.end(), pos());
+    if (answered != m_requested.end()) {
+        m_requested.erase(m_requested.begin(), answered + 1);
+        return;
+    }
+    m_requested.clear();
+    if (pos() == m_placed) return;
+    m_placed = pos();
+    m_form.setLeft(pixelsToTwips(m_placed.x()));
+    m_form.setTop(pixelsToTwips(m_placed.y()));
+}
+
+void FormWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange) return;
+    const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+    if ((change->oldState() & Qt::WindowMinimized) && !isMinimized() && m_form.minimized()) {
+        m_form.setMinimized(false);
+    }
+}
+
+// A dialog has no close button: only its own buttons close it.
+void FormWindow::closeEvent(QCloseEvent* event) {
+    if (m_modal && !m_form.closed()) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
 void FormWindow::deliver(const std::function<void()>& handler) {
     try {
         handler();
@@ -85,27 +211,37 @@ void FormWindow::deliver(const std::function<void()>& handler) {
         m_hooks.failed("Unknown failure");
         return;
     }
-    m_hooks.handled();
+    followForm();
+    if (m_hooks.handled) m_hooks.handled();
+}
+
+void FormWindow::mouse(const QMouseEvent& event, RawMouse::Kind kind) {
+    RawMouse raw = toRawMouse(event, kind);
+    if (m_clientAtForm) {
+        // Measured from where the logic put the window, not from where the window system says
+        // it was when the pointer moved: during a drag that lags behind the logic's moves, and
+        // each lagging position would move the window again.
+        raw.x = static_cast<int>(std::floor(event.globalPosition().x())) - m_placed.x();
+        raw.y = static_cast<int>(std::floor(event.globalPosition().y())) - m_placed.y();
+    }
+    m_pointer = {raw.x, raw.y};
+    deliver([&] { m_router.mouse(raw); });
 }
 
 void FormWindow::mousePressEvent(QMouseEvent* event) {
-    const RawMouse raw = toRawMouse(*event, RawMouse::Kind::Press);
-    deliver([&] { m_router.mouse(raw); });
+    mouse(*event, RawMouse::Kind::Press);
 }
 
 void FormWindow::mouseReleaseEvent(QMouseEvent* event) {
-    const RawMouse raw = toRawMouse(*event, RawMouse::Kind::Release);
-    deliver([&] { m_router.mouse(raw); });
+    mouse(*event, RawMouse::Kind::Release);
 }
 
 void FormWindow::mouseDoubleClickEvent(QMouseEvent* event) {
-    const RawMouse raw = toRawMouse(*event, RawMouse::Kind::DoubleClick);
-    deliver([&] { m_router.mouse(raw); });
+    mouse(*event, RawMouse::Kind::DoubleClick);
 }
 
 void FormWindow::mouseMoveEvent(QMouseEvent* event) {
-    const RawMouse raw = toRawMouse(*event, RawMouse::Kind::Move);
-    deliver([&] { m_router.mouse(raw); });
+    mouse(*event, RawMouse::Kind::Move);
 }
 
 void FormWindow::keyPressEvent(QKeyEvent* event) {
@@ -113,8 +249,8 @@ void FormWindow::keyPressEvent(QKeyEvent* event) {
     deliver([&] { m_router.key(key); });
 }
 
-bool FormWindow::focusNextPrevChild(bool) {
-    return false;
+bool FormWindow::focusNextPrevChild(bool next) {
+    return m_children.empty() ? false : QWidget::focusNextPrevChild(next);
 }
 
 }  // namespace glint::platform::qt

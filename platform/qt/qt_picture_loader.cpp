@@ -4,29 +4,13 @@
 #include <QImage>
 #include <QImageReader>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <memory>
 
 #include "package/file_error.h"
+#include "platform/qt/qt_conversions.h"
 
 namespace glint::platform::qt {
-namespace {
-
-Image toImage(const QImage& decoded) {
-    const QImage rgb = decoded.convertToFormat(QImage::Format_RGB32);
-    Image image(rgb.width(), rgb.height());
-    const auto width = static_cast<std::size_t>(rgb.width());
-    Rgb* out = image.pixels().data();
-    for (int y = 0; y < rgb.height(); ++y, out += width) {
-        std::memcpy(out, rgb.constScanLine(y), width * sizeof(Rgb));
-        // Format_RGB32 holds 0xFFRRGGBB; our colours carry no alpha byte.
-        for (std::size_t x = 0; x < width; ++x) out[x] &= 0x00FFFFFFu;
-    }
-    return image;
-}
-
-}  // namespace
 
 QtPictureLoader::QtPictureLoader() {
     QImageReader::setAllocationLimit(kAllocationLimitMb);
@@ -48,7 +32,7 @@ Image QtPictureLoader::load(const std::string& path) {
     reader.setAutoTransform(true);
     QImage decoded;
     if (!reader.read(&decoded) || decoded.isNull()) throw PictureError(path);
-    return toImage(decoded);
+    return toImage(decoded, Alpha::Drop);
 }
 
 }  // namespace glint::platform::qt

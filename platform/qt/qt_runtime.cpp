@@ -22,11 +22,9 @@ QtRuntime::~QtRuntime() = default;
 void QtRuntime::start(Form& form) {
     m_title = form.title();
     m_window = std::make_unique<FormWindow>(
-        form, FormWindow::Hooks{[this] {
-                                    present(false);
-                                    scheduleTimers();
-                                },
+        form, FormWindow::Hooks{[this] { scheduleTimers(); },
                                 [this](const std::string& message) { fail(message); }});
+    m_window->setHandCursor(m_hand);
     try {
         if (form.onLoad) form.onLoad();
     } catch (const std::exception& failure) {
@@ -97,10 +95,9 @@ void QtRuntime::endProgram() {
 
 void QtRuntime::fail(const std::string& message) {
     m_driver.stop();
-    if (m_window) {
-        m_window->releaseKeyboard();
-        m_window->hide();
-    }
+    if (QWidget* grabber = QWidget::keyboardGrabber()) grabber->releaseKeyboard();
+    if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
+    for (QWidget* window : QApplication::topLevelWidgets()) window->hide();
     while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
     std::cerr << m_title << ": " << message << std::endl;
     QMessageBox box(QMessageBox::Critical, QString::fromStdString(m_title),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCursor>
 #include <QTimer>
 #include <chrono>
 #include <memory>
@@ -15,9 +16,9 @@ namespace glint::platform::qt {
 // Runs a program's window on Qt: its load, its window, its timers (driven by one precise Qt
 // timer set to the next due tick), the event passes the logic makes, the hold and the end.
 //
-// A failure that escapes a handler ends the program with an error report: the window goes away,
-// the message goes to stderr and into a modal message box, and the process ends with status 1.
-// Failures are caught where Qt calls into the logic, so none ever unwinds through Qt.
+// A failure that escapes a handler, in any of the program's windows, ends the program with the
+// error report (see fail). Failures are caught where Qt calls into the logic, so none ever
+// unwinds through Qt.
 class QtRuntime : public EventLoop, public Process {
 public:
     explicit QtRuntime(TimerScheduler& timers);
@@ -38,6 +39,16 @@ public:
 
     // The window of the started form; null before start.
     FormWindow* window() const { return m_window.get(); }
+    // The program's title: the started form's.
+    const std::string& title() const { return m_title; }
+
+    // The pointer shown over controls whose mouse pointer is the hand; set before start.
+    void setHandCursor(const QCursor& cursor) { m_hand = cursor; }
+    const QCursor& handCursor() const { return m_hand; }
+
+    // Ends the program with the error report: every window goes away, the message goes to
+    // stderr and into a modal message box, and the process ends with status 1.
+    [[noreturn]] void fail(const std::string& message);
 
 private:
     using SteadyClock = std::chrono::steady_clock;
@@ -45,12 +56,12 @@ private:
     void driveTimers();
     void scheduleTimers();
     void present(bool immediately);
-    [[noreturn]] void fail(const std::string& message);
 
     TimerScheduler& m_timers;
     QTimer m_driver;
     std::unique_ptr<FormWindow> m_window;
     std::string m_title;
+    QCursor m_hand{Qt::PointingHandCursor};
     SteadyClock::time_point m_lastPacedPass;
 };
 

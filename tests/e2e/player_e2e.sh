@@ -9,47 +9,10 @@
 # usage: player_e2e.sh GLINTSAVER
 set -uo pipefail
 player=${1:?usage: player_e2e.sh GLINTSAVER}
-for tool in Xvfb openbox xdotool xprop import convert python3; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
 width=1024 height=768 middle=384
 work=$(mktemp -d)
-pids=()
-trap 'kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*"; exit 1; }
+source "$(dirname "$0")/x_session.sh" xdotool import convert python3
 
-Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.05; done
-[[ -s $work/display ]] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
-openbox >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q id && break
-  sleep 0.05; done
-
-# Polls a command until it succeeds or the seconds run out.
-wait_for() {
-  local deadline=$((SECONDS + $1)); shift
-  while ((SECONDS < deadline)); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
-# Waits at most the seconds for a process to end; its status goes to $status.
-wait_end() {
-  wait_for "$2" bash -c "! kill -0 $1 2>/dev/null" || return 1
-  wait "$1"; status=$?
-}
-shot() { import -window root "$work/shot.png" 2>/dev/null; }
-# The pixels of a region (WxH+X+Y) of the last shot, one "x y r g b" a line.
-pixels() {
-  convert "$work/shot.png" -crop "$1" -depth 8 txt:- 2>/dev/null |
-    awk -F'[,:() ]+' '/^[0-9]/ { print $1, $2, $3, $4, $5 }'
-}
-# Whether the pixel is within 40 of the colour "r g b" in every channel.
-pixel_is() {
-  pixels "1x1+$1+$2" | awk -v c="$3" '{ split(c, w, " ")
-    for (i = 1; i <= 3; i++) { d = $(i + 2) - w[i]; if (d > 40 || d < -40) exit 1 } }'
-}
 caption_shown() {
   shot && (($(pixels "200x24+$((width - 200))+0" | awk '$3 > 190 && $4 > 190 && $5 < 60' |
     wc -l) > 20))

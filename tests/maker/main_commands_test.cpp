@@ -2,7 +2,9 @@
 
 #include <filesystem>
 
+#include "maker/dialog_layout.h"
 #include "maker/form2.h"
+#include "maker/form3.h"
 #include "maker/messages.h"
 #include "tests/maker/maker_harness.h"
 
@@ -94,6 +96,21 @@ TEST_F(NewProject, ConfirmingWithTheFolderMissingJustCloses) {
     dialog.Command1_Click();
     EXPECT_TRUE(dialog.closed());
     EXPECT_TRUE(messages().empty());
+}
+
+// The labels keep their default black text, so their windows must be light to be read.
+TEST(Dialogs, AreTheLightGreyOfTheDesktopsDialogsUnderTheirDarkLabels) {
+    MakerHarness h;
+    Form2 newProject(h.services, h.desktop, h.files);
+    Form3 build(h.services, h.desktop, h.files);
+    for (platform::Form* dialog : std::initializer_list<platform::Form*>{&newProject, &build}) {
+        EXPECT_EQ(dialog->surface().pixel(0, 0), kDialogBackColor) << dialog->name();
+        for (const platform::Control* control : dialog->controls()) {
+            if (const auto* label = dynamic_cast<const platform::Label*>(control)) {
+                EXPECT_EQ(label->foreColor(), platform::rgb(0, 0, 0)) << label->name();
+            }
+        }
+    }
 }
 
 }  // namespace

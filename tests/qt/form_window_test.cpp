@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <algorithm>
 #include <vector>
 
 #include "platform/form.h"
@@ -91,6 +92,17 @@ TEST_F(QtWindow, APictureBoxIsDrawnOverLabelsWithASunkenBorder) {
     bool textBesideTheBox = false;
     for (int x = 40; x < 200; ++x) textBesideTheBox |= colorAt(shown, x, 20) != 0;
     EXPECT_TRUE(textBesideTheBox);
+}
+
+// A picture emptied and another of the same size loaded before the window looks again often lands
+// in the first one's memory: here the new picture is written over the old one's very pixels.
+TEST_F(QtWindow, APictureReplacedInTheSameMemoryIsShownAnew) {
+    FormWindow& window = start();
+    ASSERT_EQ(colorAt(onScreen(window), 25, 25), 0x00FF00u);
+    auto& pixels = const_cast<Image&>(box.picture()).pixels();
+    std::fill(pixels.begin(), pixels.end(), 0x0000FF);
+    runtime.doEvents();
+    EXPECT_EQ(colorAt(onScreen(window), 25, 25), 0x0000FFu);
 }
 
 TEST_F(QtWindow, InputReachesTheHandlersInTwipsWithButtonAndShiftState) {

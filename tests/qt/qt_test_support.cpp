@@ -1,10 +1,17 @@
 #include "tests/qt/qt_test_support.h"
 
+#include <gtest/gtest.h>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QScreen>
+#include <QTimer>
 #include <cstdlib>
+#include <memory>
 
 namespace glint::testing {
 
@@ -20,6 +27,41 @@ QImage onScreen(const QWidget& window) {
         ->grabWindow(window.winId())
         .toImage()
         .convertToFormat(QImage::Format_RGB32);
+}
+
+void actOn(std::function<QWidget*()> find, std::function<void(QWidget&)> action) {
+    constexpr int kGiveUpMs = 5000;
+    auto* poll = new QTimer;
+    auto waited = std::make_shared<QElapsedTimer>();
+    waited->start();
+    QObject::connect(poll, &QTimer::timeout, poll, [=] {
+        QWidget* window = find();
+        if (!window && waited->elapsed() < kGiveUpMs) return;
+        poll->stop();
+        poll->deleteLater();
+        if (!window) {
+            ADD_FAILURE() << "the window to act on never appeared";
+            return;
+        }
+        action(*window);
+    });
+    poll->start(10);
+}
+
+void actOnModal(std::function<void(QWidget&)> action) {
+    actOn([] { return QApplication::activeModalWidget(); }, std::move(action));
+}
+
+void typeFileName(QFileDialog& dialog, const std::string& path) {
+    auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+    EXPECT_NE(name, nullptr);
+    if (name) name->setText(QString::fromStdString(path));
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(name ? static_cast<QWidget*>(name) : &dialog, &enter);
+    if (dialog.isVisible()) {
+        ADD_FAILURE() << "the file dialog did not take " << path;
+        dialog.close();
+    }
 }
 
 platform::Rgb colorAt(const QImage& image, int x, int y) {

@@ -1,0 +1,180 @@
+#!/usr/bin/env bash
+# The authoring program end to end on a private X server (Xvfb + openbox), laid out as in dist/
+# by installing the build into a temporary own folder.
+#   window: centred, with its icon and background; a work-step button lights up under the
+#           pointer, and moving straight onto its neighbour first puts it out and only the next
+#           move lights the neighbour; a move out of the window puts it out; the message box of
+#           an install before any build; the close button ends the program with status 0.
+#   build:  the whole path: a picture and a music file chosen in the file dialog, the build
+#           dialog's build, preview (the player shows the picture until a key ends it), installer
+#           and cancel, the installer started from the main window and answered, and a new
+#           project that empties the package folder.
+# usage: maker_e2e.sh CMAKE BUILD_DIR window|build
+set -uo pipefail
+cmake=${1:?usage: maker_e2e.sh CMAKE BUILD_DIR window|build}
+build=${2:?usage: maker_e2e.sh CMAKE BUILD_DIR window|build}
+part=${3:?usage: maker_e2e.sh CMAKE BUILD_DIR window|build}
+width=1024 height=768
+work=$(mktemp -d)
+source "$(dirname "$0")/x_session.sh" xdotool xwininfo import convert compare python3
+fail() { echo "FAIL: $*"; tail -n 5 "$work/maker.err" 2>/dev/null; exit 1; }
+
+own=$work/dist
+package=$own/制作好的屏幕程序
+"$cmake" --install "$build" --prefix "$own" >/dev/null || fail "cannot lay out the own folder"
+[[ -x $own/glintmaker && -d $package ]] || fail "no glintmaker or package folder in $own"
+export XDG_DATA_HOME=$work/data
+"$own/glintmaker" 2>"$work/maker.err" &
+maker=$!
+wait_for 10 xdotool search --onlyvisible --name '^Glint$' >/dev/null || fail "no main window"
+main=$(xdotool search --onlyvisible --name '^Glint$' | head -n1)
+
+# The main window's client area on the screen: sets wx, wy.
+locate() {
+  read -r wx wy < <(xwininfo -id "$main" | awk '/Absolute upper-left X/ { x = $NF }
+    /Absolute upper-left Y/ { y = $NF } END { print x, y }')
+}
+# Moves the pointer to a point of the main window's client area (and clicks with "click").
+at() { xdotool mousemove $((wx + $1)) $((wy + $2)) ${3:+click 1}; }
+# The mean green of a 139 x 28 work-step button at its place in the client area: about 108 in
+# its normal picture, 169 in its hover picture.
+green_of() {
+  shot && convert "$work/shot.png" -crop "139x28+$((wx + $1))+$((wy + $2))" -resize '1x1!' \
+    -format '%[fx:int(255*g)]' info:
+}
+lit() { (($(green_of "$@") > 140)); }
+unlit() { (($(green_of "$@") < 130)); }
+# Whether a window with exactly this title is on screen, or is not.
+shown() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
+gone() { ! shown "$1"; }
+window_of() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1; }
+# Clicks a point of a dialog's client area.
+click_in() { xdotool mousemove --window "$(window_of "$1")" "$2" "$3" click 1; }
+# Presses a key in the window with this title.
+answer() {
+  xdotool search --onlyvisible --name "^$1\$" windowactivate --sync >/dev/null 2>&1
+  xdotool key "$2"
+}
+# The buttons' centres in the client area: work steps 1 to 4 and the new-project button.
+step_x=341 step1_y=142 step2_y=201 step3_y=259 step4_y=318 new_x=557 new_y=67
+
+if [[ $part == window ]]; then
+  locate
+  # Centred: (1024 - 701) / 2 = 161.5 and (768 - 407) / 2 = 180.5, rounded to even.
+  ((wx == 162 && wy == 180)) || fail "the window is at $wx,$wy, not centred"
+  xprop -id "$main" _NET_WM_ICON | grep -q 'Icon (32 x 32)' || fail "no 32 x 32 window icon"
+  shot
+  convert "$work/shot.png" -crop "360x60+$((wx + 330))+$((wy + 340))" "$work/strip.png"
+  convert "$(dirname "$0")/../../assets/maker/generated/background.jpg" -crop 360x60+330+340 \
+    "$work/strip-art.png"
+  differ=$(compare -metric AE -fuzz 6% "$work/strip.png" "$work/strip-art.png" null: 2>&1)
+  ((${differ%% *} < 50)) || fail "the background is not on screen ($differ pixels differ)"
+  echo "ok: the window is centred with its icon and shows its background"
+
+  at $step_x $step1_y
+  wait_for 5 lit 272 128 || fail "step 1 does not light up under the pointer"
+  at $step_x $step2_y
+  wait_for 5 unlit 272 128 || fail "step 1 stays lit after the pointer left it"
+  sleep 0.3
+  unlit 272 187 || fail "step 2 lit up at the move that step 1 held"
+  at $((step_x + 1)) $step2_y
+  wait_for 5 lit 272 187 || fail "step 2 does not light up at the next move"
+  # Outside the window only the capture brings the move to the button.
+  xdotool mousemove 5 5
+  wait_for 5 unlit 272 187 || fail "step 2 stays lit after the pointer left the window"
+  echo "ok: hover pictures follow the pointer, one button at a time, with the capture"
+
+  at $step_x $step4_y click
+  # The message box carries the program's title, as the main window does.
+  titled_glint() {
+    (($(xdotool search --onlyvisible --name '^Glint$' 2>/dev/null | wc -l) == $1))
+  }
+  wait_for 5 titled_glint 2 || fail "no message box for an install before any build"
+  xdotool key Return
+  wait_for 5 titled_glint 1 || fail "the message box did not close on Return"
+  echo "ok: an install before any build says the file is missing"
+
+  at 672 18 click
+  wait_end "$maker" 5 || fail "the close button did not end the program"
+  ((status == 0)) || fail "the program ended with status $status"
+  echo "ok: the close button ends the program with status 0"
+  exit 0
+fi
+
+[[ $part == build ]] || fail "unknown part $part"
+locate
+mkdir -p "$work/mine"
+convert -size 640x480 'xc:rgb(30,160,60)' "$work/mine/photo.jpg"
+python3 -c 'import math, struct, sys, wave
+w = wave.open(sys.argv[1], "wb"); w.setnchannels(1); w.setsampwidth(2); w.setframerate(8000)
+w.writeframes(b"".join(struct.pack("<h", int(3000 * math.sin(i * 0.3))) for i in range(8000)))
+w.close()' "$work/mine/tone.wav"
+# Clicks a work step, types the path into the file dialog and presses Return.
+choose() {
+  at $step_x "$1" click
+  # Qt names its file dialog in the language of its installed translations.
+  file_dialog() { shown 打开 || shown Open; }
+  no_file_dialog() { ! file_dialog; }
+  wait_for 5 file_dialog || fail "no file dialog"
+  sleep 0.3
+  xdotool type --delay 5 "$2"
+  xdotool key Return
+  wait_for 5 no_file_dialog || fail "the file dialog did not take $2"
+}
+listed() { [[ $(cat "$package/$1" 2>/dev/null) == "\"$2\""$'\r' ]]; }
+choose $step1_y "$work/mine/photo.jpg"
+wait_for 5 listed dsi.ini "$work/mine/photo.jpg" || fail "dsi.ini: $(cat -A "$package/dsi.ini")"
+# The preview (153 x 204 at 8, 124) shows the green photo stretched.
+previewed() { shot && pixel_is $((wx + 84)) $((wy + 226)) "30 160 60"; }
+wait_for 5 previewed || fail "the preview does not show the chosen photo"
+choose $step2_y "$work/mine/tone.wav"
+wait_for 5 listed mus_dsi.ini "$work/mine/tone.wav" || fail "mus_dsi.ini does not list the tone"
+echo "ok: a picture and a music file chosen in the file dialog are listed, the picture shown"
+
+dialog=生成屏幕保护程序：
+at $step_x $step3_y click
+wait_for 5 shown "$dialog" || fail "no build dialog"
+click_in "$dialog" 60 148
+all_built() { for f in pb.dat ms.dat kg.ini timu.dat pb.cc photo.jpg tone.wav; do
+  [[ -f $package/$f ]] || return 1; done; }
+wait_for 5 all_built || fail "the build left $(ls "$package")"
+[[ $(cat "$package/timu.dat") == '"https://glint.example.org"'$'\r' ]] || fail "timu.dat"
+echo "ok: the build wrote the package"
+
+click_in "$dialog" 188 148
+player_pid() { for p in /proc/[0-9]*; do
+  [[ $(readlink "$p/exe" 2>/dev/null) == "$package/pb.cc" ]] && echo "${p#/proc/}"; done; }
+player_runs() { [[ -n $(player_pid) ]]; }
+player_ended() { ! player_runs; }
+wait_for 10 player_runs || fail "no player started from the package folder"
+green_picture() {
+  shot && (($(pixels "${width}x1+0+$((height / 2))" | awk '$3 < 80 && $4 > 120 && $5 < 100' |
+    wc -l) > 300))
+}
+wait_for 15 green_picture || fail "the preview does not show the chosen picture"
+xdotool key shift
+wait_for 10 player_ended || fail "the preview did not end on a key"
+echo "ok: the preview shows the picture and a key ends it"
+
+click_in "$dialog" 312 148
+wait_for 5 test -x "$package/setup.exe" || fail "no setup.exe"
+click_in "$dialog" 184 196
+wait_for 5 gone "$dialog" || fail "cancel did not close the build dialog"
+echo "ok: the installer is placed and cancel closes the dialog"
+
+installer='Glint 屏保安装'
+at $step_x $step4_y click
+wait_for 10 shown "$installer" || fail "the installer did not ask"
+answer "$installer" Return
+installed() { [[ -f $XDG_DATA_HOME/glint/screensavers/screensaver-1/pb.cc ]]; }
+wait_for 10 installed || fail "the package was not installed"
+wait_for 5 shown "$installer" && answer "$installer" Return
+echo "ok: the installer started from the main window installs the package"
+
+at $new_x $new_y click
+wait_for 5 shown 屏幕保护制作 || fail "no new-project dialog"
+click_in 屏幕保护制作 80 116
+emptied() { [[ -z $(ls -A "$package") ]]; }
+wait_for 5 emptied || fail "the package folder still holds $(ls "$package")"
+kill -0 "$maker" 2>/dev/null || fail "the program ended"
+echo "ok: a new project empties the package folder"
