@@ -1,14 +1,14 @@
 # Two commands set up a fresh Debian 12 machine by themselves:
 #   make run    build, lay out dist/ and start the product
 #   make test   build and pass the whole test suite
-# make dist only builds and lays out dist/.
+# make dist only builds and lays out dist/; make sample plays the built-in sample show.
 
 BUILD ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 DEBIAN_PACKAGES := cmake ninja-build g++ make libgtest-dev qt6-base-dev qt6-multimedia-dev \
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav \
-  fonts-wqy-zenhei xvfb xauth xdotool openbox imagemagick x11-utils bc
+  fonts-wqy-zenhei qt6-translations-l10n xvfb xauth xdotool openbox imagemagick x11-utils bc
 
 SANITIZE_BUILD ?= build-sanitize
 SANITIZE_FLAGS := -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all
@@ -32,7 +32,9 @@ dist: build
 sample: dist
 	@bash tools/run-sample.sh $(BUILD) dist
 
-run: sample
+# The authoring program, started in its own folder dist/.
+run: dist
+	@./dist/glintmaker
 
 # The whole suite, then the toolkit-free layers again under AddressSanitizer and
 # UndefinedBehaviorSanitizer.
@@ -48,3 +50,36 @@ test-sanitize: deps
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) dist
+
+# Fuzzing with clang's libFuzzer (fuzz/): each target runs FUZZ_SECONDS from its seed corpus.
+# libclang-rt-14-dev holds the fuzzer and sanitizer runtimes that clang-14 alone lacks.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+
+.PHONY: fuzz soak
+
+fuzz:
+	@bash tools/install-deps.sh cmake ninja-build clang-14 libclang-rt-14-dev
+	@cmake -S fuzz -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
+	@cmake --build $(FUZZ_BUILD)
+	@bash fuzz/run_fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# The long runs, apart from the suite: a week of the show on the headless backend, then the real
+# player under Xvfb + openbox for SOAK_SECONDS (its memory) and at random moments (how soon a key
+# ends it). See RELIABILITY.md for the figures.
+SOAK_SECONDS ?= 600
+
+soak: build
+	@bash tests/reliability/soak/soak.sh $(BUILD) $(SOAK_SECONDS)
+
+# Benchmarks (bench/): builds them in their own folder, runs each on this machine (Xvfb where a
+# display is needed) and prints one table of figures against targets. See BENCHMARKS.md.
+BENCH_BUILD ?= build-bench
+
+.PHONY: bench
+
+bench: deps
+	@bash tools/install-deps.sh libjpeg-turbo-progs feh
+	@cmake -S . -B $(BENCH_BUILD) -G Ninja $(CMAKE_FLAGS) -DGLINT_BENCH=ON >/dev/null
+	@cmake --build $(BENCH_BUILD)
+	@bash bench/run_benchmarks.sh $(BENCH_BUILD)

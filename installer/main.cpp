@@ -7,6 +7,7 @@
 
 #include "installer/package_install.h"
 #include "platform/posix/posix_files.h"
+#include "platform/qt/chinese_texts.h"
 
 namespace {
 
@@ -18,6 +19,7 @@ QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    const glint::platform::qt::ChineseTexts chinese;
     const std::string packageFolder = QCoreApplication::applicationDirPath().toStdString();
     using namespace glint::installer;
     try {

@@ -1,0 +1,40 @@
+#include "platform/qt/chinese_texts.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QFontDatabase>
+#include <QLibraryInfo>
+#include <QLocale>
+
+namespace glint::platform::qt {
+namespace {
+
+// A Chinese desktop's font, whose Latin letters are narrow enough for the dialogs' layout (">>>"
+// fits between two buttons). The first of these installed, at 9 points.
+constexpr const char* kChineseFonts[] = {"WenQuanYi Zen Hei", "Noto Sans CJK SC",
+                                         "Source Han Sans SC", "Microsoft YaHei", "SimSun"};
+constexpr double kFontPoints = 9;
+
+void useChineseFont() {
+    const QStringList installed = QFontDatabase::families();
+    for (const char* family : kChineseFonts) {
+        if (installed.contains(QString::fromUtf8(family))) {
+            QFont font(QString::fromUtf8(family));
+            font.setPointSizeF(kFontPoints);
+            QApplication::setFont(font);
+            return;
+        }
+    }
+}
+
+}  // namespace
+
+ChineseTexts::ChineseTexts() {
+    useChineseFont();
+    if (m_qtTexts.load(QLocale(QLocale::Chinese, QLocale::China), "qtbase", "_",
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&m_qtTexts);
+    }
+}
+
+}  // namespace glint::platform::qt
