@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -26,9 +27,16 @@ public:
     int height() const { return m_height; }
     bool isNull() const { return m_width == 0 || m_height == 0; }
 
-    // The colour at (x, y), or kNoColor outside the picture.
-    Rgb pixel(int x, int y) const;
-    void setPixel(int x, int y, Rgb color);
+    // The colour at (x, y), or kNoColor outside the picture. Inline, as the sweeps call both for
+    // every pixel.
+    Rgb pixel(int x, int y) const {
+        if (x < 0 || y < 0 || x >= m_width || y >= m_height) return kNoColor;
+        return m_pixels[index(x, y)];
+    }
+    void setPixel(int x, int y, Rgb color) {
+        if (x < 0 || y < 0 || x >= m_width || y >= m_height) return;
+        m_pixels[index(x, y)] = color;
+    }
 
     const std::vector<Rgb>& pixels() const { return m_pixels; }
     std::vector<Rgb>& pixels() { return m_pixels; }
@@ -36,6 +44,11 @@ public:
     bool operator==(const Image&) const = default;
 
 private:
+    std::size_t index(int x, int y) const {
+        return static_cast<std::size_t>(y) * static_cast<std::size_t>(m_width) +
+               static_cast<std::size_t>(x);
+    }
+
     int m_width = 0;
     int m_height = 0;
     std::vector<Rgb> m_pixels;

@@ -41,7 +41,7 @@ void PixelSurface::drawImage(const Image& image, int x, int y) {
     markDirty({left, top, right - left, bottom - top});
 }
 
-void PixelSurface::setPixel(int x, int y, Rgb color) {
+void PixelSurface::setPixelAndMarkDirty(int x, int y, Rgb color) {
     if (m_log) m_log->push_back({x, y, color});
     if (color == kNoColor || x < 0 || y < 0 || x >= width() || y >= height()) return;
     m_image.setPixel(x, y, color);

@@ -30,8 +30,15 @@ public:
     // Paints a picture with its top-left corner at (x, y), clipped to the surface.
     void drawImage(const Image& image, int x, int y);
 
-    // Paints one pixel. Positions outside the surface and kNoColor paint nothing.
-    void setPixel(int x, int y, Rgb color);
+    // Paints one pixel. Positions outside the surface and kNoColor paint nothing. Inline where the
+    // pixel lies in the one region already painted, as most of a sweep's pixels do.
+    void setPixel(int x, int y, Rgb color) {
+        if (!m_log && color != kNoColor && m_dirty.size() == 1 && m_dirty.front().contains(x, y)) {
+            m_image.setPixel(x, y, color);
+            return;
+        }
+        setPixelAndMarkDirty(x, y, color);
+    }
     Rgb pixel(int x, int y) const { return m_image.pixel(x, y); }
     const Image& image() const { return m_image; }
 
@@ -42,6 +49,7 @@ public:
     void recordWritesInto(std::vector<PixelWrite>* log) { m_log = log; }
 
 private:
+    void setPixelAndMarkDirty(int x, int y, Rgb color);
     void markDirty(const Rect& r);
 
     Image m_image;

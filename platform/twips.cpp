@@ -7,7 +7,7 @@
 
 namespace glint::platform {
 
-std::int32_t roundHalfEven(double value) {
+std::int32_t roundHalfEvenChecked(double value) {
     if (!std::isfinite(value)) throw std::overflow_error("Overflow: coordinate is not a number");
     // std::nearbyint rounds in the current mode, which is to-nearest-even unless changed.
     const double rounded = std::nearbyint(value);

@@ -30,9 +30,28 @@ Image QtPictureLoader::load(const std::string& path) {
     }
     QImageReader reader(&device);
     reader.setAutoTransform(true);
-    QImage decoded;
+    // The reader decodes into the picture's own pixels where its format allows (JPEG photos do),
+    // so a large photo is never held twice; otherwise its result is converted.
+    const QSize size = reader.size();
+    Image image;
+    if (size.isValid() && !size.isEmpty()) image = Image(size.width(), size.height());
+    QImage decoded = wrap(image);
     if (!reader.read(&decoded) || decoded.isNull()) throw PictureError(path);
+    if (!image.isNull() && decoded.constBits() == wrap(image).constBits() &&
+        decoded.size() == size && decoded.format() == QImage::Format_RGB32) {
+        // The scan lines hold 0xFFRRGGBB; our colours carry no alpha byte.
+        for (Rgb& color : image.pixels()) color &= 0x00FFFFFFu;
+        return image;
+    }
+    image = Image();
     return toImage(decoded, Alpha::Drop);
+}
+
+QImage QtPictureLoader::wrap(Image& image) {
+    if (image.isNull()) return {};
+    return QImage(reinterpret_cast<uchar*>(image.pixels().data()), image.width(), image.height(),
+                  static_cast<qsizetype>(image.width()) * static_cast<qsizetype>(sizeof(Rgb)),
+                  QImage::Format_RGB32);
 }
 
 }  // namespace glint::platform::qt

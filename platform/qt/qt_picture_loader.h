@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QImage>
+
 #include "platform/services.h"
 
 namespace glint::platform::qt {
@@ -15,6 +17,10 @@ public:
 
     QtPictureLoader();
     Image load(const std::string& path) override;
+
+private:
+    // A screen-format view of the picture's pixels, sharing them; null for a null picture.
+    static QImage wrap(Image& image);
 };
 
 }  // namespace glint::platform::qt
