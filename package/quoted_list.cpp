@@ -1,6 +1,7 @@
 #include "package/quoted_list.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -10,12 +11,25 @@
 namespace glint::package {
 namespace {
 
+namespace fs = std::filesystem;
+
+// Only a regular file is opened: a pipe would wait for a writer for ever and a device may never
+// end. A read that fails surfaces from the stream library as an exception that names no file.
 std::string readWholeFile(const std::string& path) {
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (status.type() == fs::file_type::not_found) throw FileError("File not found", path);
+    if (error) throw FileError("Cannot open file", path);
+    if (!fs::is_regular_file(status)) throw FileError("Not a file", path);
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw FileError("File not found", path);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) throw FileError("Cannot read file", path);
-    return bytes;
+    if (!in) throw FileError("Cannot open file", path);
+    try {
+        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (in.bad()) throw FileError("Cannot read file", path);
+        return bytes;
+    } catch (const std::ios_base::failure&) {
+        throw FileError("Cannot read file", path);
+    }
 }
 
 // Calls onLine(begin, length) for every line. A line ends at CR LF, a lone CR or a lone LF;
@@ -44,6 +58,10 @@ void appendQuotedLine(const std::string& path, const std::string& text) {
     line += '"';
     line += text;
     line += "\"\r\n";
+    // Appending to a pipe would wait for a reader for ever.
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (fs::exists(status) && !fs::is_regular_file(status)) throw FileError("Not a file", path);
     std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "ab"), &std::fclose);
     if (!file) throw FileError("Cannot open file for appending", path);
     if (std::fwrite(line.data(), 1, line.size(), file.get()) != line.size() ||

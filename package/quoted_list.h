@@ -11,13 +11,13 @@
 namespace glint::package {
 
 // Opens the file for appending (creating it when missing), writes one quoted line, closes it.
-// Throws FileError when the file cannot be opened (for instance when its folder is missing);
-// nothing is written then.
+// Throws FileError when the file cannot be opened (for instance when its folder is missing) or
+// is something other than a regular file (a folder, a pipe, a device); nothing is written then.
 void appendQuotedLine(const std::string& path, const std::string& text);
 
 // The texts of all lines in file order. A final line without CR LF still counts.
-// Throws FileError when the file is missing and ListFormatError for a line shorter than two
-// characters.
+// Throws FileError naming the file when it is missing, is not a regular file, or cannot be
+// opened or read, and ListFormatError for a line shorter than two characters.
 std::vector<std::string> readQuotedTexts(const std::string& path);
 
 // The text of the last line, or an empty text for an empty file. Throws as readQuotedTexts.
