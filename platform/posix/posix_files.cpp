@@ -44,6 +44,18 @@ bool writeAll(int fd, const char* data, std::size_t size) {
     return true;
 }
 
+// Copies what is left of the source inside the kernel, without passing the bytes through this
+// process. False when that cannot go on (no support between these file systems, or a failure):
+// the rest is then copied through a buffer, from where the file offsets stand, and a failure
+// there is reported with the file it belongs to.
+bool copyInKernel(int from, int to) {
+    for (;;) {
+        const ssize_t copied = ::copy_file_range(from, nullptr, to, nullptr, 1 << 30, 0);
+        if (copied == 0) return true;
+        if (copied < 0 && errno != EINTR) return false;
+    }
+}
+
 bool sameFile(const struct stat& a, const struct stat& b) {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
@@ -51,7 +63,9 @@ bool sameFile(const struct stat& a, const struct stat& b) {
 }  // namespace
 
 void PosixFiles::copyFile(const std::string& from, const std::string& to) {
-    FileDescriptor source(::open(from.c_str(), O_RDONLY | O_CLOEXEC));
+    // Without O_NONBLOCK, opening a pipe waits for a writer for ever; it is refused below, and a
+    // regular file reads the same either way.
+    FileDescriptor source(::open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     struct stat sourceInfo {};
     if (source.get() < 0 || ::fstat(source.get(), &sourceInfo) != 0) {
         throw package::FileError("File not found", from);
@@ -68,13 +82,11 @@ void PosixFiles::copyFile(const std::string& from, const std::string& to) {
         throw package::FileError(what, path);
     };
     char buffer[1 << 16];
-    for (;;) {
+    for (bool done = copyInKernel(source.get(), target.get()); !done;) {
         const ssize_t got = ::read(source.get(), buffer, sizeof buffer);
-        if (got == 0) break;
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            fail("Cannot read file", from);
-        }
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) fail("Cannot read file", from);
+        done = got == 0;
         if (!writeAll(target.get(), buffer, static_cast<std::size_t>(got))) {
             fail("Cannot write file", to);
         }
