@@ -2,7 +2,7 @@
 
 #include <QAudio>
 #include <QFile>
-#include <QUrl>
+#include <QTimer>
 #include <QtGlobal>
 
 namespace glint::platform::qt {
@@ -11,23 +11,37 @@ void QtMediaPlayer::selectBackend() {
     qputenv("QT_MEDIA_BACKEND", "gstreamer");
 }
 
-QtMediaPlayer::QtMediaPlayer() {
-    m_output.setVolume(
-        QAudio::convertVolume(kVolumeDb, QAudio::DecibelVolumeScale, QAudio::LinearVolumeScale));
-    m_player.setAudioOutput(&m_output);
-    m_player.setLoops(1);
-}
-
 void QtMediaPlayer::setFileName(const std::string& path) {
-    m_player.setSource(QUrl::fromLocalFile(QFile::decodeName(path.c_str())));
+    m_source = QUrl::fromLocalFile(QFile::decodeName(path.c_str()));
+    if (m_player) m_player->setSource(m_source);
 }
 
 void QtMediaPlayer::play() {
-    m_player.play();
+    m_wanted = true;
+    if (m_player) {
+        m_player->play();
+    } else if (!m_startPending) {
+        m_startPending = true;
+        QTimer::singleShot(kStartDelayMs, &m_context, [this] { start(); });
+    }
 }
 
 void QtMediaPlayer::stop() {
-    m_player.stop();
+    m_wanted = false;
+    if (m_player) m_player->stop();
+}
+
+void QtMediaPlayer::start() {
+    m_startPending = false;
+    if (!m_wanted) return;
+    m_output = std::make_unique<QAudioOutput>();
+    m_output->setVolume(
+        QAudio::convertVolume(kVolumeDb, QAudio::DecibelVolumeScale, QAudio::LinearVolumeScale));
+    m_player = std::make_unique<QMediaPlayer>();
+    m_player->setAudioOutput(m_output.get());
+    m_player->setLoops(1);
+    m_player->setSource(m_source);
+    m_player->play();
 }
 
 }  // namespace glint::platform::qt

@@ -2,6 +2,9 @@
 
 #include <QAudioOutput>
 #include <QMediaPlayer>
+#include <QObject>
+#include <QUrl>
+#include <memory>
 
 #include "platform/services.h"
 
@@ -9,27 +12,38 @@ namespace glint::platform::qt {
 
 // Plays one audio file once through Qt Multimedia at -6 dB. Failures of the media itself (a
 // missing file, an unknown format, no sound device) are not reported: the show goes on silent.
+//
+// The media framework is started only when music is first asked for, and a moment later, from the
+// event loop: its start-up (about 0.1 s cold) then does not hold back the show's first frame.
 class QtMediaPlayer : public MediaPlayer {
 public:
     // The volume: -6 dB.
     static constexpr float kVolumeDb = -6.0f;
+    // How long after the request the music starts.
+    static constexpr int kStartDelayMs = 150;
 
     // Picks the GStreamer media backend. Call before the application object is made: Qt's
     // ffmpeg backend crashes on machines without an audio device.
     static void selectBackend();
 
-    QtMediaPlayer();
-
     void setFileName(const std::string& path) override;
     void play() override;
     void stop() override;
 
-    const QMediaPlayer& player() const { return m_player; }
-    const QAudioOutput& output() const { return m_output; }
+    // Null until the music has started.
+    const QMediaPlayer* player() const { return m_player.get(); }
+    const QAudioOutput* output() const { return m_output.get(); }
 
 private:
-    QAudioOutput m_output;
-    QMediaPlayer m_player;
+    void start();
+
+    QUrl m_source;
+    bool m_wanted = false;
+    bool m_startPending = false;
+    std::unique_ptr<QAudioOutput> m_output;
+    std::unique_ptr<QMediaPlayer> m_player;
+    // Ends a pending start with the player.
+    QObject m_context;
 };
 
 }  // namespace glint::platform::qt
