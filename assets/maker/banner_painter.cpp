@@ -7,15 +7,6 @@
 #include "paint_helpers.h"
 
 namespace glint::assets {
-namespace {
-
-QColor withAlpha(QColor colour, int alpha) {
-    colour.setAlpha(alpha);
-    return colour;
-}
-
-}  // namespace
-
 BannerPainter::BannerPainter(const Palette& palette, const WindowLayout& layout,
                              const ArtFonts& fonts)
     : m_palette(palette), m_layout(layout), m_fonts(fonts) {}

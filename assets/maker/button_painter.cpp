@@ -14,11 +14,6 @@ namespace {
 constexpr QPointF kDiscCentre(15, 14);
 constexpr double kDiscRadius = 9.5;
 
-QColor withAlpha(QColor colour, int alpha) {
-    colour.setAlpha(alpha);
-    return colour;
-}
-
 }  // namespace
 
 ButtonPainter::ButtonPainter(const Palette& palette, const ArtFonts& fonts,

@@ -15,6 +15,12 @@
 
 namespace glint::assets {
 
+// The colour with this alpha (0 clear to 255 opaque).
+inline QColor withAlpha(QColor colour, int alpha) {
+    colour.setAlpha(alpha);
+    return colour;
+}
+
 // An opaque picture of the given size at 96 dots per inch, filled with `fill`.
 QImage newPicture(int width, int height, const QColor& fill);
 

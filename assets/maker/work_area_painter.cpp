@@ -14,11 +14,6 @@ namespace {
 constexpr double kBadgeRadius = 15;
 constexpr double kHintLeft = 428;
 
-QColor withAlpha(QColor colour, int alpha) {
-    colour.setAlpha(alpha);
-    return colour;
-}
-
 struct StepText {
     const char16_t* ordinal;
     const char16_t* title;
