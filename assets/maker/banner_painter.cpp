@@ -7,6 +7,7 @@
 #include "paint_helpers.h"
 
 namespace glint::assets {
+
 BannerPainter::BannerPainter(const Palette& palette, const WindowLayout& layout,
                              const ArtFonts& fonts)
     : m_palette(palette), m_layout(layout), m_fonts(fonts) {}
