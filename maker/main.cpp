@@ -8,7 +8,7 @@
 #include <QPixmap>
 
 #include "maker/form_main.h"
-#include "platform/posix/posix_files.h"
+#include "platform/files.h"
 #include "platform/qt/chinese_texts.h"
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_media_player.h"
@@ -41,8 +41,6 @@ int main(int argc, char* argv[]) {
     platform.runtime().setHandCursor(
         QCursor(QPixmap(builtIn("hand.png")), kHandHotSpotX, kHandHotSpotY));
     qt::QtDesktop desktop(platform.runtime());
-    glint::platform::posix::PosixFiles files;
-
-    glint::maker::FormMain form(platform.services(), desktop, files);
+    glint::maker::FormMain form(platform.services(), desktop, glint::platform::systemFiles());
     return platform.runtime().run(form);
 }

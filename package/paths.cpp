@@ -19,6 +19,13 @@ std::string namedPath(std::string_view ownFolder, std::string_view name) {
     return path;
 }
 
+std::filesystem::path filePath(std::string_view name) {
+    // A char8_t sequence is UTF-8 to the library: converted to wide characters where the system
+    // wants them, passed on byte for byte where it names files in bytes.
+    return std::filesystem::path(std::u8string_view(reinterpret_cast<const char8_t*>(name.data()),
+                                                    name.size()));
+}
+
 std::string bareFileName(std::string_view fullPath) {
     const std::size_t last = fullPath.find_last_of(kSeparator);
     return std::string(last == std::string_view::npos ? fullPath : fullPath.substr(last + 1));

@@ -4,17 +4,24 @@
 // directly by a literal that begins with a backslash, such as "\pb.dat" or "\pic\001_1.jpg".
 // Paths are never joined or normalised otherwise.
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
 namespace glint::package {
 
-// The native separator: where the literals say "\", this system uses it.
-#ifdef _WIN32
+// The native separator: where the literals say "\", this system uses it. The build says which:
+// GLINT_BACKSLASH_PATHS for systems whose paths are written with backslashes.
+#ifdef GLINT_BACKSLASH_PATHS
 inline constexpr char kSeparator = '\\';
 #else
 inline constexpr char kSeparator = '/';
 #endif
+
+// The path of a file named by these bytes, for the file functions of the standard library. Names
+// inside the programs are UTF-8 where the system names files in wide characters, and the bytes
+// the system gives elsewhere; either way they are taken as they stand, never re-encoded here.
+std::filesystem::path filePath(std::string_view name);
 
 // Own folder + literal, every backslash of the literal read as the native separator.
 std::string ownFolderPath(std::string_view ownFolder, std::string_view literal);

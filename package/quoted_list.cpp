@@ -1,12 +1,12 @@
 #include "package/quoted_list.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <memory>
 
 #include "package/file_error.h"
+#include "package/list_text.h"
+#include "package/paths.h"
 
 namespace glint::package {
 namespace {
@@ -17,11 +17,11 @@ namespace fs = std::filesystem;
 // end. A read that fails surfaces from the stream library as an exception that names no file.
 std::string readWholeFile(const std::string& path) {
     std::error_code error;
-    const fs::file_status status = fs::status(path, error);
+    const fs::file_status status = fs::status(filePath(path), error);
     if (status.type() == fs::file_type::not_found) throw FileError("File not found", path);
     if (error) throw FileError("Cannot open file", path);
     if (!fs::is_regular_file(status)) throw FileError("Not a file", path);
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(filePath(path), std::ios::binary);
     if (!in) throw FileError("Cannot open file", path);
     try {
         std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -56,18 +56,17 @@ void appendQuotedLine(const std::string& path, const std::string& text) {
     std::string line;
     line.reserve(text.size() + 4);
     line += '"';
-    line += text;
+    line += toListText(text);
     line += "\"\r\n";
     // Appending to a pipe would wait for a reader for ever.
     std::error_code error;
-    const fs::file_status status = fs::status(path, error);
+    const fs::file_status status = fs::status(filePath(path), error);
     if (fs::exists(status) && !fs::is_regular_file(status)) throw FileError("Not a file", path);
-    std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "ab"), &std::fclose);
+    std::ofstream file(filePath(path), std::ios::binary | std::ios::app);
     if (!file) throw FileError("Cannot open file for appending", path);
-    if (std::fwrite(line.data(), 1, line.size(), file.get()) != line.size() ||
-        std::fflush(file.get()) != 0) {
-        throw FileError("Cannot write file", path);
-    }
+    file.write(line.data(), static_cast<std::streamsize>(line.size()));
+    file.flush();
+    if (!file) throw FileError("Cannot write file", path);
 }
 
 std::vector<std::string> readQuotedTexts(const std::string& path) {
@@ -75,7 +74,7 @@ std::vector<std::string> readQuotedTexts(const std::string& path) {
     std::vector<std::string> texts;
     forEachLine(bytes, [&](std::size_t begin, std::size_t length) {
         if (length < 2) throw ListFormatError(path, static_cast<std::int64_t>(texts.size()) + 1);
-        texts.emplace_back(bytes, begin + 1, length - 2);
+        texts.push_back(fromListText(std::string(bytes, begin + 1, length - 2)));
     });
     return texts;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 // The package folder's one line format: a double quote, the text, a double quote, CR LF.
-// Texts are bytes as the system gives them; nothing is escaped. A reader strips exactly the first
-// and the last character of every line, so it gets back byte for byte what a writer wrote.
+// Texts are stored in the system's code page (see list_text.h); nothing is escaped. A reader strips
+// exactly the first and the last character of every line, so it gets back what a writer wrote.
 
 #include <cstdint>
 #include <string>

@@ -21,4 +21,7 @@ public:
     virtual bool deleteFilesIn(const std::string& folder) = 0;
 };
 
+// The file services of the system the program runs on.
+Files& systemFiles();
+
 }  // namespace glint::platform

@@ -118,3 +118,12 @@ bool PosixFiles::deleteFilesIn(const std::string& folder) {
 }
 
 }  // namespace glint::platform::posix
+
+namespace glint::platform {
+
+Files& systemFiles() {
+    static posix::PosixFiles files;
+    return files;
+}
+
+}  // namespace glint::platform

@@ -60,7 +60,7 @@ struct NewProject : MainCommands {
     std::vector<std::string> left() const {
         std::vector<std::string> names;
         for (const auto& e : fs::directory_iterator(h.packageFile(""))) {
-            names.push_back(e.path().filename());
+            names.push_back(e.path().filename().string());
         }
         std::sort(names.begin(), names.end());
         return names;

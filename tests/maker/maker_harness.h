@@ -12,7 +12,7 @@
 #include "platform/headless/scripted_desktop.h"
 #include "platform/headless/scripted_pictures.h"
 #include "platform/headless/virtual_clock.h"
-#include "platform/posix/posix_files.h"
+#include "platform/files.h"
 #include "platform/timer_scheduler.h"
 #include "tests/support/temp_folder.h"
 
@@ -44,7 +44,7 @@ public:
     platform::headless::RecordingCursor cursor;
     platform::headless::HeadlessRuntime runtime{clock, timers, screen};
     platform::headless::ScriptedDesktop desktop;
-    platform::posix::PosixFiles files;
+    platform::Files& files = platform::systemFiles();
     platform::Services services;
 
 private:

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/files.h"
+
+namespace glint::platform::win32 {
+
+// File copies and deletions with the wide-character Windows API; paths are UTF-8.
+class Win32Files : public Files {
+public:
+    void copyFile(const std::string& from, const std::string& to) override;
+    bool deleteFilesIn(const std::string& folder) override;
+};
+
+}  // namespace glint::platform::win32
