@@ -1,10 +1,9 @@
 #include "platform/headless/scripted_desktop.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
+#include <filesystem>
 #include <stdexcept>
 
+#include "package/paths.h"
 #include "platform/form.h"
 
 namespace glint::platform::headless {
@@ -26,7 +25,9 @@ std::string ScriptedDesktop::showOpenDialog(Form&, const std::string& filter,
     return answer;
 }
 
-void ScriptedDesktop::showMessage(Form&, const std::string& text) { m_messages.push_back(text); }
+void ScriptedDesktop::showMessage(Form&, const std::string& text) {
+    m_messages.push_back(text);
+}
 
 int ScriptedDesktop::showPopupMenu(Form&, const std::vector<std::string>& captions) {
     m_menus.push_back(captions);
@@ -55,9 +56,9 @@ void ScriptedDesktop::showModal(Form& dialog, Form&) {
 
 void ScriptedDesktop::startProgram(const std::string& path) {
     m_started.push_back(path);
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode) ||
-        ::access(path.c_str(), X_OK) != 0) {
+    // Whatever else a system asks of a program file, it must be a file.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(package::filePath(path), error)) {
         throw std::runtime_error("Cannot start program: " + path);
     }
 }

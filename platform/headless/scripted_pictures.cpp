@@ -3,13 +3,15 @@
 #include <filesystem>
 
 #include "package/file_error.h"
+#include "package/paths.h"
 
 namespace glint::platform::headless {
 
 Image ScriptedPictures::load(const std::string& path) {
     ++m_loads;
     std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) throw package::FileError("File not found", path);
+    if (!std::filesystem::is_regular_file(package::filePath(path), error))
+        throw package::FileError("File not found", path);
     const auto found = m_pictures.find(path);
     if (found == m_pictures.end()) throw PictureError(path);
     return found->second;

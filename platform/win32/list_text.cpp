@@ -34,7 +34,28 @@ std::string fromListText(std::string bytes) {
 
 std::string fromGb18030(const std::string& bytes) {
     const unsigned codePage = IsValidCodePage(kGb18030) ? kGb18030 : kGbk;
-    return platform::win32::narrow(platform::win32::fromCodePage(bytes, codePage));
+    // Character by character, strictly: a sequence the code page does not have becomes U+FFFD
+    // and decoding goes on at the next byte.
+    std::wstring text;
+    std::size_t at = 0;
+    while (at < bytes.size()) {
+        wchar_t decoded[2];
+        int got = 0;
+        std::size_t length = 1;
+        for (; length <= 4 && at + length <= bytes.size(); length *= 2) {
+            got = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes.data() + at,
+                                      static_cast<int>(length), decoded, 2);
+            if (got > 0) break;
+        }
+        if (got > 0) {
+            text.append(decoded, static_cast<std::size_t>(got));
+            at += length;
+        } else {
+            text += L'\xFFFD';
+            ++at;
+        }
+    }
+    return platform::win32::narrow(text);
 }
 
 }  // namespace glint::package

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
+
+#include "package/paths.h"
 
 #include <filesystem>
 
@@ -8,9 +9,13 @@
 #include "maker/vendor.h"
 #include "package/quoted_list.h"
 #include "tests/maker/maker_harness.h"
+#include "tests/support/native_path.h"
 
 namespace glint::maker {
 namespace {
+
+using testing::native;
+using testing::stored;
 
 namespace fs = std::filesystem;
 using testing::MakerHarness;
@@ -23,19 +28,22 @@ struct BuildDialog : ::testing::Test {
 
     void SetUp() override {
         h.folder.write("pb.sys", "the player program");
-        fs::permissions(h.folder.file("pb.sys"), fs::perms(0755));
+        fs::permissions(glint::package::filePath(h.folder.file("pb.sys")), fs::perms(0755));
         h.folder.write("sp.sys", "the installer program");
-        fs::permissions(h.folder.file("sp.sys"), fs::perms(0755));
+        fs::permissions(glint::package::filePath(h.folder.file("sp.sys")), fs::perms(0755));
     }
     // A file of the user's, listed in a working list.
     std::string choose(const std::string& list, const std::string& name, const std::string& bytes) {
-        fs::create_directories(fs::path(chosen.file(name)).parent_path());
-        chosen.write(name, bytes);
-        package::appendQuotedLine(h.packageFile(list), chosen.file(name));
-        return chosen.file(name);
+        const std::string path = chosen.file(native(name));
+        fs::create_directories(glint::package::filePath(path).parent_path());
+        chosen.write(native(name), bytes);
+        package::appendQuotedLine(h.packageFile(list), path);
+        return path;
     }
     std::string package(const std::string& name) const { return h.readPackageFile(name); }
-    bool inPackage(const std::string& name) const { return fs::exists(h.packageFile(name)); }
+    bool inPackage(const std::string& name) const {
+        return fs::exists(glint::package::filePath(h.packageFile(name)));
+    }
     const std::vector<std::string>& messages() const { return h.desktop.messages(); }
 };
 
@@ -54,15 +62,17 @@ TEST_F(BuildDialog, ABuildCopiesEveryChosenFileAndWritesThePlayersFiles) {
     choose("mus_dsi.ini", "晚风.mp3", "MUSIC");
     dialog.Command1_Click();
     EXPECT_TRUE(messages().empty());
-    EXPECT_EQ(package("pb.dat"), "\"a.jpg\"\r\n\"海边 1.jpg\"\r\n");
-    EXPECT_EQ(package("ms.dat"), "\"晚风.mp3\"\r\n");
+    EXPECT_EQ(package("pb.dat"), stored("\"a.jpg\"\r\n\"海边 1.jpg\"\r\n"));
+    EXPECT_EQ(package("ms.dat"), stored("\"晚风.mp3\"\r\n"));
     EXPECT_EQ(package("kg.ini"), "\"1\"\r\n");
     EXPECT_EQ(package("timu.dat"), std::string("\"") + kVendorAddress + "\"\r\n");
     EXPECT_EQ(package("a.jpg"), "AAAA");
     EXPECT_EQ(package("海边 1.jpg"), "SEA");
     EXPECT_EQ(package("晚风.mp3"), "MUSIC");
     EXPECT_EQ(package("pb.cc"), "the player program");
-    EXPECT_EQ(::access(h.packageFile("pb.cc").c_str(), X_OK), 0);
+    // The copy keeps the player's permissions: it stays a program.
+    EXPECT_EQ(fs::status(glint::package::filePath(h.packageFile("pb.cc"))).permissions(),
+              fs::status(glint::package::filePath(h.folder.file("pb.sys"))).permissions());
     EXPECT_EQ(dialog.Command1.caption(), "成功！");
     EXPECT_EQ(chosen.read("a.jpg"), "AAAA");  // the user's files are untouched
 }
@@ -89,8 +99,8 @@ TEST_F(BuildDialog, TwoBuildsAppendEverythingTwiceAndTheCaptionIsWrittenAsTyped)
     dialog.Command1_Click();
     EXPECT_EQ(package("pb.dat"), "\"a.jpg\"\r\n\"a.jpg\"\r\n\"a.jpg\"\r\n");
     EXPECT_EQ(package("kg.ini"), "\"1\"\r\n\"1\"\r\n\"1\"\r\n");
-    EXPECT_EQ(package("timu.dat"), std::string("\"") + kVendorAddress +
-                                       "\"\r\n\"\"\r\n\"Ann's \"best\" 假日\"\r\n");
+    EXPECT_EQ(package("timu.dat"), stored(std::string("\"") + kVendorAddress +
+                                          "\"\r\n\"\"\r\n\"Ann's \"best\" 假日\"\r\n"));
     EXPECT_EQ(package::lastQuotedText(h.packageFile("timu.dat")), "Ann's \"best\" 假日");
     EXPECT_EQ(dialog.Command1.caption(), "成功！");
 }
@@ -100,7 +110,7 @@ TEST_F(BuildDialog, AMissingSourceStopsTheBuildAndKeepsWhatWasDone) {
     const std::string gone = choose("dsi.ini", "gone.jpg", "G");
     choose("dsi.ini", "c.jpg", "C");
     choose("mus_dsi.ini", "m.wav", "M");
-    fs::remove(gone);
+    fs::remove(glint::package::filePath(gone));
     dialog.Command1_Click();
     EXPECT_EQ(messages(), std::vector<std::string>{kFileNotFoundMessage});
     EXPECT_EQ(package("pb.dat"), "\"a.jpg\"\r\n\"gone.jpg\"\r\n");
@@ -123,15 +133,15 @@ TEST_F(BuildDialog, AFailedCopyLeavesTheEarlierCopyWholeAndTheNextBuildWorks) {
     choose("mus_dsi.ini", "m.wav", "M");
     dialog.Command1_Click();
     // The chosen file becomes something that cannot be copied.
-    fs::remove(chosen.file("a.jpg"));
-    fs::create_directory(chosen.file("a.jpg"));
+    fs::remove(glint::package::filePath(chosen.file("a.jpg")));
+    fs::create_directory(glint::package::filePath(chosen.file("a.jpg")));
     dialog.Command1_Click();
     EXPECT_EQ(messages().size(), 1u);
     EXPECT_EQ(package("a.jpg"), "FIRST");
-    for (const auto& entry : fs::directory_iterator(h.packageFile(""))) {
+    for (const auto& entry : fs::directory_iterator(glint::package::filePath(h.packageFile("")))) {
         EXPECT_EQ(entry.path().filename().string().find(".part-"), std::string::npos);
     }
-    fs::remove(chosen.file("a.jpg"));
+    fs::remove(glint::package::filePath(chosen.file("a.jpg")));
     chosen.write("a.jpg", "SECOND");
     dialog.Command1_Click();
     EXPECT_EQ(messages().size(), 1u);
@@ -145,14 +155,15 @@ TEST_F(BuildDialog, TwoFilesWithOneNameFromDifferentFoldersAreBothKept) {
     choose("mus_dsi.ini", "m.wav", "M");
     dialog.Command1_Click();
     dialog.Command1_Click();
-    EXPECT_EQ(package("pb.dat"),
-              "\"a.jpg\"\r\n\"a (2).jpg\"\r\n\"a.jpg\"\r\n\"a.jpg\"\r\n\"a (2).jpg\"\r\n\"a.jpg\"\r\n");
+    EXPECT_EQ(
+        package("pb.dat"),
+        "\"a.jpg\"\r\n\"a (2).jpg\"\r\n\"a.jpg\"\r\n\"a.jpg\"\r\n\"a (2).jpg\"\r\n\"a.jpg\"\r\n");
     EXPECT_EQ(package("a.jpg"), "TRIP");
     EXPECT_EQ(package("a (2).jpg"), "HOME");
 }
 
 TEST_F(BuildDialog, APathWithoutAFileNameIsAFailure) {
-    package::appendQuotedLine(h.packageFile("dsi.ini"), chosen.path() + "/");
+    package::appendQuotedLine(h.packageFile("dsi.ini"), chosen.path() + package::kSeparator);
     dialog.Command1_Click();
     EXPECT_EQ(messages(), std::vector<std::string>{kFileNotFoundMessage});
     EXPECT_FALSE(inPackage("pb.dat"));
@@ -173,7 +184,7 @@ TEST_F(BuildDialog, GenerateCopiesTheInstallerAndCancelCloses) {
     dialog.Command2_Click();
     EXPECT_EQ(package("setup.exe"), "the installer program");
     EXPECT_EQ(dialog.Command2.caption(), "程序生成成功！");
-    fs::remove(h.folder.file("sp.sys"));
+    fs::remove(glint::package::filePath(h.folder.file("sp.sys")));
     Form3 again(h.services, h.desktop, h.files);
     again.Command2_Click();
     EXPECT_EQ(messages(), std::vector<std::string>{kFileNotFoundMessage});

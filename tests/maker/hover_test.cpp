@@ -1,12 +1,18 @@
 #include <gtest/gtest.h>
 
+#include "package/paths.h"
+
 #include <filesystem>
 
 #include "platform/input_router.h"
 #include "tests/maker/maker_harness.h"
+#include "tests/support/native_path.h"
 
 namespace glint::maker {
 namespace {
+
+using testing::native;
+using testing::stored;
 
 using platform::MouseEvent;
 using platform::RawMouse;
@@ -19,7 +25,7 @@ struct Hover : ::testing::Test {
 };
 
 TEST_F(Hover, AllFourBoundsAreInclusive) {
-    const float w = f.Picture1.width();   // 139 pixels
+    const float w = f.Picture1.width();    // 139 pixels
     const float ht = f.Picture1.height();  // 28 pixels
     for (const MouseEvent& inside :
          {MouseEvent{0, 0, 0, 0}, MouseEvent{0, 0, w, ht}, MouseEvent{0, 0, w, 0}}) {
@@ -54,11 +60,12 @@ TEST_F(Hover, MovingStraightOntoTheNeighbourFirstReleasesThenTakesTheCapture) {
 }
 
 TEST_F(Hover, AMissingButtonPictureIsReportedOnceAndTheButtonKeepsItsPicture) {
-    std::filesystem::remove(h.folder.file("pic/003_2.jpg"));
+    std::filesystem::remove(glint::package::filePath(h.folder.file(native("pic/003_2.jpg"))));
     f.hover(f.Picture3, {0, 0, 10, 10});
     f.hover(f.Picture3, {0, 0, 20, 10});
     ASSERT_EQ(h.desktop.messages().size(), 1u);
-    EXPECT_NE(h.desktop.messages()[0].find(h.folder.file("pic/003_2.jpg")), std::string::npos);
+    EXPECT_NE(h.desktop.messages()[0].find(h.folder.file(native("pic/003_2.jpg"))),
+              std::string::npos);
     EXPECT_EQ(shown(f.Picture3), MakerHarness::builtInColor("003"));
     EXPECT_EQ(f.mouseCapture(), &f.Picture3);  // the hover state goes on without its picture
     f.hover(f.Picture3, {0, 0, -100, 10});

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "package/paths.h"
+
 #include "tests/player/player_harness.h"
 
 namespace glint::player {
@@ -11,7 +13,9 @@ using testing::solidPicture;
 
 struct StartUp : ::testing::Test {
     PlayerHarness h;
-    void SetUp() override { h.addPicture("a.jpg", solidPicture(100, 50, platform::rgb(200, 0, 0))); }
+    void SetUp() override {
+        h.addPicture("a.jpg", solidPicture(100, 50, platform::rgb(200, 0, 0)));
+    }
 };
 
 TEST_F(StartUp, PlaysTheLastListedMusicFromItsOwnFolderOnlyWhenTheSwitchSaysOne) {
@@ -20,7 +24,7 @@ TEST_F(StartUp, PlaysTheLastListedMusicFromItsOwnFolderOnlyWhenTheSwitchSaysOne)
     h.writeList("kg.ini", {"0", "1"});
     h.run(0);
     EXPECT_EQ(h.media.requests(),
-              (std::vector<std::string>{"open " + h.folder.path() + "/晚风.wav", "play"}));
+              (std::vector<std::string>{"open " + h.folder.file("晚风.wav"), "play"}));
 
     for (const std::string other : {"0", "1 ", "", "\"1\""}) {
         PlayerHarness quiet;
@@ -78,7 +82,7 @@ TEST_F(StartUp, AMissingPackageFileEndsTheProgramWithAReportNamingIt) {
         PlayerHarness broken;
         broken.addPicture("a.jpg", solidPicture(4, 4, 0));
         broken.writePackage({"a.jpg"});
-        std::filesystem::remove(broken.folder.file(missing));
+        std::filesystem::remove(glint::package::filePath(broken.folder.file(missing)));
         const RunResult result = broken.run(10'000);
         EXPECT_EQ(result.end, RunResult::End::Error) << missing;
         EXPECT_EQ(result.status, 1);

@@ -26,18 +26,24 @@ TempFolder::TempFolder() {
 
 TempFolder::~TempFolder() {
     std::error_code ignored;
-    std::filesystem::remove_all(package::filePath(m_path), ignored);
+    std::filesystem::remove_all(glint::package::filePath(m_path), ignored);
+}
+
+std::string TempFolder::file(const std::string& name) const {
+    return m_path + package::kSeparator + name;
 }
 
 void TempFolder::write(const std::string& name, const std::string& bytes) const {
-    std::ofstream out(package::filePath(file(name)), std::ios::binary | std::ios::trunc);
+    std::ofstream out(glint::package::filePath(file(name)), std::ios::binary | std::ios::trunc);
     out << bytes;
 }
 
-std::string TempFolder::read(const std::string& name) const { return readFile(file(name)); }
+std::string TempFolder::read(const std::string& name) const {
+    return readFile(file(name));
+}
 
 std::string TempFolder::readFile(const std::string& path) {
-    std::ifstream in(package::filePath(path), std::ios::binary);
+    std::ifstream in(glint::package::filePath(path), std::ios::binary);
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 

@@ -16,7 +16,8 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::string& path() const { return m_path; }
-    std::string file(const std::string& name) const { return m_path + "/" + name; }
+    // The path of a file in the folder, joined with the system's separator as the programs join it.
+    std::string file(const std::string& name) const;
 
     void write(const std::string& name, const std::string& bytes) const;
     std::string read(const std::string& name) const;

@@ -8,7 +8,7 @@ export WINEPREFIX="${GLINT_WINE_PREFIX:-$_glint_repo/build-win32/wine-prefix}"
 export WINEARCH=win32
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
-export ALSA_CONFIG_PATH="$WINEPREFIX/../alsa-null.conf"
+export ALSA_CONFIG_PATH="$(dirname "$WINEPREFIX")/alsa-null.conf"
 
 wine_prepare() {
     mkdir -p "$(dirname "$WINEPREFIX")"
