@@ -6,6 +6,7 @@
 #include "maker/form_main.h"
 #include "maker/messages.h"
 #include "package/file_error.h"
+#include "package/list_text.h"
 #include "package/quoted_list.h"
 
 namespace glint::maker {
@@ -18,11 +19,18 @@ constexpr const char* kMusicFilter =
 
 }  // namespace
 
-// A list line cannot hold a line break: such a path could not be read back as one entry.
+// A list line cannot hold a line break: such a path could not be read back as one entry. Nor can
+// a list hold a character its code page lacks: the player would look for another file.
 bool FormMain::refuseUnlistablePath(const std::string& path) {
-    if (path.find_first_of("\r\n") == std::string::npos) return false;
-    m_desktop.showMessage(*this, "文件名中含有换行符，无法加入列表：" + path);
-    return true;
+    if (path.find_first_of("\r\n") != std::string::npos) {
+        m_desktop.showMessage(*this, "文件名中含有换行符，无法加入列表：" + path);
+        return true;
+    }
+    if (!package::listCanHold(path)) {
+        m_desktop.showMessage(*this, "文件名中含有系统代码页无法表示的字符，无法加入列表：" + path);
+        return true;
+    }
+    return false;
 }
 
 bool FormMain::appendToList(const std::string& listLiteral, const std::string& path) {

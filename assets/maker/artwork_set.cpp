@@ -41,6 +41,7 @@ bool ArtworkSet::writeTo(const QDir& folder, QString& failure) const {
            saveJpeg(SamplePhotoPainter(m_layout.samplePhoto).paint(),
                     folder.filePath("sample_photo.jpg"), kBackgroundQuality, failure) &&
            savePng(icons.windowIcon(), folder.filePath("icon.png"), failure) &&
+           saveBytes(icoFile(icons.windowIcon()), folder.filePath("icon.ico"), failure) &&
            savePng(icons.handCursor(), folder.filePath("hand.png"), failure) &&
            savePng(icons.questionBubble(), folder.filePath("question.png"), failure) &&
            saveBytes(HelpPage().html(), folder.filePath("pb.htm"), failure) &&

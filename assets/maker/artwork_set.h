@@ -1,11 +1,11 @@
 #pragma once
 
 // Every file of the authoring program's artwork, painted and written into one folder:
-//   background.jpg  shiji.jpg  sample_photo.jpg  icon.png  hand.png  question.png  pb.htm
+//   background.jpg  shiji.jpg  sample_photo.jpg  icon.png  icon.ico  hand.png  question.png  pb.htm
 //   pic/001_1.jpg ... pic/005_2.jpg  pic/guan_1.jpg  pic/guan_2.jpg  pic/zuixiao_1.jpg
 //   pic/zuixiao_2.jpg
 // "_1" is a button's normal picture and "_2" its highlighted one; the program's built-in button
-// pictures are the "_1" files.
+// pictures are the "_1" files. icon.ico is icon.png for the Windows build's resource compiler.
 
 #include <QDir>
 #include <QString>

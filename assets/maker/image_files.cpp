@@ -56,6 +56,53 @@ bool savePng(const QImage& picture, const QString& path, QString& failure) {
     return write(writer, straightAlpha(picture), failure);
 }
 
+QByteArray icoFile(const QImage& picture) {
+    const QImage straight = straightAlpha(picture);
+    const int width = straight.width();
+    const int height = straight.height();
+    // The mask: one bit a pixel, each row padded to four bytes.
+    const int maskRowBytes = (width + 31) / 32 * 4;
+    const int imageBytes = 40 + width * height * 4 + maskRowBytes * height;
+    QByteArray bytes;
+    const auto put = [&bytes](quint32 value, int size) {
+        for (int i = 0; i < size; ++i) bytes.append(static_cast<char>(value >> (8 * i) & 0xFF));
+    };
+    // The directory of one picture, then the picture as a bitmap without its file header.
+    put(0, 2);
+    put(1, 2);  // an icon
+    put(1, 2);
+    put(width >= 256 ? 0 : width, 1);
+    put(height >= 256 ? 0 : height, 1);
+    put(0, 2);  // no palette
+    put(1, 2);  // planes
+    put(32, 2);
+    put(imageBytes, 4);
+    put(6 + 16, 4);
+    put(40, 4);
+    put(width, 4);
+    put(height * 2, 4);  // the colours and the mask, one above the other
+    put(1, 2);
+    put(32, 2);
+    put(0, 4);
+    put(imageBytes - 40, 4);
+    put(0, 16);
+    // Rows from the bottom up: blue, green, red, alpha.
+    for (int y = height - 1; y >= 0; --y) {
+        const auto* row = reinterpret_cast<const QRgb*>(straight.constScanLine(y));
+        for (int x = 0; x < width; ++x) put(row[x], 4);
+    }
+    // Set where the picture is clear, for the systems that draw with the mask.
+    for (int y = height - 1; y >= 0; --y) {
+        const auto* row = reinterpret_cast<const QRgb*>(straight.constScanLine(y));
+        QByteArray mask(maskRowBytes, '\0');
+        for (int x = 0; x < width; ++x) {
+            if (qAlpha(row[x]) == 0) mask[x / 8] = static_cast<char>(mask[x / 8] | 0x80 >> x % 8);
+        }
+        bytes.append(mask);
+    }
+    return bytes;
+}
+
 bool saveBytes(const QByteArray& bytes, const QString& path, QString& failure) {
     QFile file(path);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&

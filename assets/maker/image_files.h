@@ -14,4 +14,8 @@ bool saveJpeg(const QImage& picture, const QString& path, int quality, QString& 
 bool savePng(const QImage& picture, const QString& path, QString& failure);
 bool saveBytes(const QByteArray& bytes, const QString& path, QString& failure);
 
+// The picture as a Windows icon file (.ico) for the resource compiler: one 32-bit picture with
+// straight alpha and the mask of its clear pixels. At most 256 x 256.
+QByteArray icoFile(const QImage& picture);
+
 }  // namespace glint::assets

@@ -136,6 +136,29 @@ TEST(ArtworkFiles, HandCursorClicksWithItsFingertip) {
     EXPECT_EQ(qAlpha(icon.pixel(16, 16)), 255);
 }
 
+TEST(ArtworkFiles, TheWindowsIconIsTheIconPicturePixelForPixel) {
+    QImageReader reader(artworkPath(QStringLiteral("icon.ico")));
+    ASSERT_TRUE(reader.canRead()) << reader.errorString().toStdString();
+    EXPECT_EQ(reader.format(), QByteArray("ico"));
+    const QImage ico = reader.read().convertToFormat(QImage::Format_ARGB32);
+    const QImage png = load(QStringLiteral("icon.png"));
+    ASSERT_EQ(ico.size(), png.size());
+    // Qt's icon reader hands over premultiplied colours: a faint pixel's colour comes back
+    // within a step of its premultiplied value.
+    for (int y = 0; y < png.height(); ++y) {
+        for (int x = 0; x < png.width(); ++x) {
+            const QRgb a = ico.pixel(x, y);
+            const QRgb b = png.pixel(x, y);
+            ASSERT_EQ(qAlpha(a), qAlpha(b)) << x << "," << y;
+            for (const int shift : {0, 8, 16}) {
+                const int difference = std::abs(static_cast<int>((a >> shift & 0xFF)) -
+                                                static_cast<int>((b >> shift & 0xFF)));
+                ASSERT_LE(difference * qAlpha(a), 255) << x << "," << y;
+            }
+        }
+    }
+}
+
 TEST(ArtworkFiles, QuestionBubbleIsCutOutForTheDialog) {
     // Shown on the light grey of a dialog: outside the bubble must be clear, not a painted square.
     const QImage question = load(QStringLiteral("question.png"));

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/services.h"
+#include "platform/win32/gdiplus_session.h"
+
+namespace glint::platform::win32 {
+
+// Decodes picture files with GDI+: BMP, JPEG, PNG and GIF, recognised by content rather than by
+// name. Photos are turned upright as their EXIF orientation says. The file is read through a
+// stream of our own, shared with other programs, and is closed again when the picture has been
+// decoded. Paths are UTF-8.
+class Win32PictureLoader : public PictureLoader {
+public:
+    Image load(const std::string& path) override;
+
+private:
+    GdiplusSession m_gdiplus;
+};
+
+}  // namespace glint::platform::win32
