@@ -4,22 +4,12 @@
 
 #include <windows.h>
 
-#include <string>
-
 #include "maker/form_main.h"
 #include "platform/files.h"
-#include "platform/services.h"
-#include "platform/timer_scheduler.h"
+#include "platform/win32/executable_folder.h"
 #include "platform/win32/picture_cursor.h"
-#include "platform/win32/wide_text.h"
-#include "platform/win32/win32_clock.h"
-#include "platform/win32/win32_cursor.h"
 #include "platform/win32/win32_desktop.h"
-#include "platform/win32/win32_media_player.h"
-#include "platform/win32/win32_picture_loader.h"
-#include "platform/win32/win32_runtime.h"
-#include "platform/win32/win32_screen.h"
-#include "platform/win32/win32_text_metrics.h"
+#include "platform/win32/win32_services.h"
 
 namespace {
 
@@ -27,42 +17,15 @@ namespace {
 constexpr int kHandHotSpotX = 12;
 constexpr int kHandHotSpotY = 1;
 
-// The folder of the running executable, as UTF-8, without a separator at its end.
-std::string executableFolder() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length =
-            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) {
-            path.resize(length);
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
-    const std::size_t separator = path.find_last_of(L'\\');
-    path.resize(separator == std::wstring::npos ? 0 : separator);
-    return glint::platform::win32::narrow(path);
-}
-
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     namespace win32 = glint::platform::win32;
-    win32::Win32Clock clock;
-    glint::platform::TimerScheduler timers(clock);
-    win32::Win32Screen screen;
-    win32::Win32TextMetrics textMetrics;
-    win32::Win32PictureLoader pictures;
-    // The authoring program never plays music; the services include a player all the same.
-    win32::Win32MediaPlayer media;
-    win32::Win32Cursor cursor;
-    win32::Win32Runtime runtime(timers);
-    glint::platform::Services services{executableFolder(), timers, runtime, screen, textMetrics,
-                                       pictures,           media,  cursor,  runtime};
-
-    win32::Win32Desktop desktop(runtime);
-    runtime.setHandCursor(
+    // Among the services a media player, which the authoring program never plays.
+    win32::Win32Services platform(win32::executableFolder());
+    win32::Win32Desktop desktop(platform.runtime());
+    platform.runtime().setHandCursor(
         win32::cursorFromPicture(desktop.builtInPicture("hand.png"), kHandHotSpotX, kHandHotSpotY));
-    glint::maker::FormMain form(services, desktop, glint::platform::systemFiles());
-    return runtime.run(form);
+    glint::maker::FormMain form(platform.services(), desktop, glint::platform::systemFiles());
+    return platform.runtime().run(form);
 }

@@ -9,7 +9,7 @@
 #include "platform/image_box.h"
 #include "platform/label.h"
 #include "platform/picture_box.h"
-#include "platform/qt/picture_stamp.h"
+#include "platform/picture_stamp.h"
 
 class QPainter;
 

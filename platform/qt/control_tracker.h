@@ -6,7 +6,7 @@
 #include <unordered_map>
 
 #include "platform/form.h"
-#include "platform/qt/picture_stamp.h"
+#include "platform/picture_stamp.h"
 
 namespace glint::platform::qt {
 

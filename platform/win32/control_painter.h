@@ -11,7 +11,7 @@
 #include "platform/label.h"
 #include "platform/picture_box.h"
 #include "platform/win32/frame_buffer.h"
-#include "platform/win32/picture_stamp.h"
+#include "platform/picture_stamp.h"
 
 namespace glint::platform::win32 {
 

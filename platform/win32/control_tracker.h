@@ -6,7 +6,7 @@
 
 #include "platform/form.h"
 #include "platform/win32/control_painter.h"
-#include "platform/win32/picture_stamp.h"
+#include "platform/picture_stamp.h"
 
 namespace glint::platform::win32 {
 

@@ -1,6 +1,8 @@
-# Pictures through GDI+, music through MCI, the desktop's dialogs, menus, shell and processes.
+# Pictures through GDI+, music through MCI, the desktop's dialogs, menus, shell and processes,
+# and the services a program is given, all made together.
 add_library(glint_platform_win32_devices STATIC
     ${CMAKE_CURRENT_LIST_DIR}/builtin_pictures.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/executable_folder.cpp
     ${CMAKE_CURRENT_LIST_DIR}/exif_orientation.cpp
     ${CMAKE_CURRENT_LIST_DIR}/file_stream.cpp
     ${CMAKE_CURRENT_LIST_DIR}/gdiplus_session.cpp
@@ -11,6 +13,7 @@ add_library(glint_platform_win32_devices STATIC
     ${CMAKE_CURRENT_LIST_DIR}/win32_desktop.cpp
     ${CMAKE_CURRENT_LIST_DIR}/win32_media_player.cpp
     ${CMAKE_CURRENT_LIST_DIR}/win32_picture_loader.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/win32_services.cpp
 )
 target_link_libraries(glint_platform_win32_devices
     PUBLIC glint_platform glint_list_text

@@ -4,7 +4,7 @@
 
 #include "platform/image.h"
 
-namespace glint::platform::win32 {
+namespace glint::platform {
 
 // Tells a control's picture apart from the one it showed before, without keeping a copy. The
 // pixel buffer alone is not enough: when a picture is emptied and another of the same size loaded
@@ -20,4 +20,4 @@ struct PictureStamp {
     bool operator==(const PictureStamp&) const = default;
 };
 
-}  // namespace glint::platform::win32
+}  // namespace glint::platform

@@ -1,6 +1,6 @@
-#include "platform/qt/picture_stamp.h"
+#include "platform/picture_stamp.h"
 
-namespace glint::platform::qt {
+namespace glint::platform {
 namespace {
 
 // A grid of this many pixels a side is sampled: cheap enough for every presentation.
@@ -24,4 +24,4 @@ PictureStamp PictureStamp::of(const Image& picture) {
     return stamp;
 }
 
-}  // namespace glint::platform::qt
+}  // namespace glint::platform
