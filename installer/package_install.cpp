@@ -3,24 +3,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <set>
 
-#include "package/file_error.h"
 #include "package/paths.h"
-#include "package/quoted_list.h"
-#include "package/text_encoding.h"
 
 namespace glint::installer {
 namespace {
 
 namespace fs = std::filesystem;
-
-// The player and the files it reads; the working lists and the installer stay behind.
-constexpr const char* kPackageFiles[] = {"pb.cc", "pb.dat", "ms.dat", "kg.ini", "timu.dat"};
-
-bool isPlainName(const std::string& name) {
-    return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos;
-}
 
 // Escapes a value for a desktop entry: a backslash, and line breaks, which would end the line.
 std::string entryValue(const std::string& text) {
@@ -59,40 +48,6 @@ void writeNewFile(const std::string& path, const std::string& text) {
 }
 
 }  // namespace
-
-InstallPlan planInstall(const std::string& packageFolder) {
-    InstallPlan plan;
-    std::set<std::string> seen;
-    auto add = [&](const std::string& name) {
-        if (!isPlainName(name)) {
-            throw InstallError("屏幕保护程序的列表里有无效的文件名：" + name);
-        }
-        const std::string path = package::namedPath(packageFolder, name);
-        std::error_code error;
-        if (!fs::is_regular_file(path, error)) throw InstallError("缺少文件：" + path);
-        if (seen.insert(name).second) plan.files.push_back(name);
-    };
-    try {
-        for (const char* name : kPackageFiles) add(name);
-        for (const std::string& name :
-             package::readQuotedTexts(package::namedPath(packageFolder, "pb.dat"))) {
-            add(name);
-        }
-        // Only the last music file is ever played, and only when the switch says "1".
-        const std::string music =
-            package::lastQuotedText(package::namedPath(packageFolder, "ms.dat"));
-        if (package::lastQuotedText(package::namedPath(packageFolder, "kg.ini")) == "1") {
-            add(music);
-        }
-        plan.caption = package::displayText(
-            package::lastQuotedText(package::namedPath(packageFolder, "timu.dat")));
-    } catch (const InstallError&) {
-        throw;
-    } catch (const std::exception& failure) {
-        throw InstallError(std::string("无法读取屏幕保护程序：") + failure.what());
-    }
-    return plan;
-}
 
 std::string userDataFolder() {
     if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data == '/') return data;

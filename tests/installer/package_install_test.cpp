@@ -68,8 +68,12 @@ TEST_F(Install, APackageMissingAFileOrListingAPathIsRefusedBeforeAnythingIsCopie
     EXPECT_THROW(planInstall(package.path()), InstallError);
     list("kg.ini", {"0"});  // without music the music file is not needed
     EXPECT_NO_THROW(planInstall(package.path()));
-    list("pb.dat", {"../../etc/passwd"});
-    EXPECT_THROW(planInstall(package.path()), InstallError);
+    // A listed name must name a file in the package folder itself, on whichever system the
+    // package was made: no separator of any system, no drive.
+    for (const char* name : {"../../etc/passwd", "..", "a\\b.jpg", "C:a.jpg", ""}) {
+        list("pb.dat", {"a.jpg", name});
+        EXPECT_THROW(planInstall(package.path()), InstallError) << name;
+    }
     fs::remove(package.file("pb.cc"));
     EXPECT_THROW(planInstall(package.path()), InstallError);
     EXPECT_FALSE(fs::exists(data.file("glint")));

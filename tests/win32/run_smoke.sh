@@ -1,0 +1,117 @@
+#!/usr/bin/env bash
+# The Windows build under Wine, as make test-windows runs it: the logic tests as Windows programs,
+# then the real programs on a private X server (Xvfb + openbox), each part with a PASS or FAIL
+# line, and a closing count. Exits non-zero when any part failed.
+#   logic tests  glint_tests.exe and the backend's own test programs: exit status 0 and
+#                GoogleTest's "[  PASSED  ]" line (Wine exits 0 even for a program that never ran)
+#   player       the sample show: caption, picture, a key ends it (player_smoke.sh)
+#   installer    sp.sys installs a package, its shortcut and launcher, makes it the screensaver
+#                (installer_smoke.sh)
+#   maker        glintmaker.exe builds a package through its real dialogs (maker_smoke.sh)
+# usage: run_smoke.sh WINDOWS_BUILD WINDOWS_DIST LINUX_BUILD
+# The Wine prefix is WINDOWS_BUILD/wine-prefix unless GLINT_WINE_PREFIX names another.
+# GLINT_SMOKE_ONLY="player installer" runs only the parts named (logic, player, installer, maker).
+set -uo pipefail
+[[ $# -eq 3 ]] || { echo "usage: run_smoke.sh WINDOWS_BUILD WINDOWS_DIST LINUX_BUILD" >&2; exit 2; }
+here=$(cd "$(dirname "$0")" && pwd)
+winbuild=$(cd "$1" && pwd) dist=$(cd "$2" && pwd) linuxbuild=$(cd "$3" && pwd)
+export GLINT_WINE_PREFIX=${GLINT_WINE_PREFIX:-$winbuild/wine-prefix}
+# The ANSI code page of our users' Chinese systems: GBK (936).
+export LC_ALL=zh_CN.UTF-8
+source "$here/wine_env.sh"
+
+for tool in wine Xvfb openbox xdotool xprop import convert iconv; do
+  command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed"; exit 1; }
+done
+started=$SECONDS
+wine_prepare || { echo "FAIL: cannot make the Wine prefix $WINEPREFIX"; exit 1; }
+echo "Wine prefix ready in $((SECONDS - started)) s: $WINEPREFIX"
+
+work=$(mktemp -d)
+pids=()
+# The parts' screenshots are kept for a person to look at, in WINDOWS_BUILD/smoke-shots.
+shots=$winbuild/smoke-shots
+rm -rf "$shots"
+mkdir -p "$shots"
+cleanup() {
+  timeout 30 wineserver -k 2>/dev/null
+  local shot name
+  for shot in "$work"/*/*.png; do
+    name=$(basename "$shot")
+    [[ $name == failure.png ]] && name="$(basename "$(dirname "$shot")")-failure.png"
+    [[ $name != shot.png ]] && cp "$shot" "$shots/$name"
+  done 2>/dev/null
+  kill "${pids[@]}" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+pids+=($!)
+for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.05; done
+[[ -s $work/display ]] || { echo "FAIL: Xvfb did not start"; exit 1; }
+export DISPLAY=":$(head -n1 "$work/display")"
+openbox >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q id && break
+  sleep 0.05
+done
+
+passed=0 failed=0
+# report NAME STATUS LOG: the part's own lines, then its verdict.
+report() {
+  sed 's/^/    /' "$3"
+  if [[ $2 -eq 0 ]]; then
+    echo "PASS: $1"; passed=$((passed + 1))
+  else
+    echo "FAIL: $1"; failed=$((failed + 1))
+  fi
+}
+
+# Logic tests: every test program the build made, the shared logic tests first.
+logic_tests() {
+  local program=$1 name log status
+  name=$(basename "$program")
+  log="$work/$name.log"
+  wine_run 900 "$program" --gtest_brief=1 >"$log" 2>&1
+  status=$?
+  if [[ $status -eq 0 ]] && grep -q '^\[  PASSED  \]' "$log" && ! grep -q '^\[  FAILED  \]' "$log"
+  then
+    echo "PASS: $name ($(grep '^\[  PASSED  \]' "$log"))"; passed=$((passed + 1))
+  else
+    tail -n 30 "$log" | sed 's/^/    /'
+    echo "FAIL: $name (exit status $status)"; failed=$((failed + 1))
+  fi
+}
+wanted() { [[ -z ${GLINT_SMOKE_ONLY:-} || " $GLINT_SMOKE_ONLY " == *" $1 "* ]]; }
+if wanted logic; then
+  for program in "$winbuild/tests/glint_tests.exe" \
+    $(find "$winbuild/tests" -maxdepth 1 -name 'glint_win32_*tests.exe' | sort); do
+    if [[ -f $program ]]; then
+      logic_tests "$program"
+    else
+      echo "FAIL: $(basename "$program") was not built"; failed=$((failed + 1))
+    fi
+  done
+fi
+
+# The real programs, each part in a fresh folder of its own.
+part() {
+  local name=$1 script=$2 status
+  shift 2
+  wanted "$name" || return 0
+  mkdir -p "$work/$name"
+  work="$work/$name" timeout --kill-after=10 300 bash "$here/$script" "$@" >"$work/$name.log" 2>&1
+  status=$?
+  report "$name" "$status" "$work/$name.log"
+  # Whatever the part left running goes before the next one starts.
+  timeout 30 wineserver -k 2>/dev/null
+}
+part player player_smoke.sh "$dist" "$linuxbuild"
+part installer installer_smoke.sh "$dist" "$linuxbuild"
+part maker maker_smoke.sh "$dist"
+
+echo "Windows smoke tests took $((SECONDS - started)) s"
+echo "$passed passed, $failed failed"
+((failed == 0))
