@@ -39,35 +39,24 @@ cpu_use() {
       printf "BENCH cpu_quietest_1.5s_percent %.3f %%\n", best }' >>"$results"
 }
 
-# Milliseconds from the start of a program until the check succeeds, polled without sleeping.
-until_shown() {  # check, command...
-  local check=$1 t0 pid; shift
-  t0=$(date +%s%N)
-  "$@" >/dev/null 2>&1 &
-  pid=$!
-  until $check; do kill -0 "$pid" 2>/dev/null || break; done
-  echo $((($(date +%s%N) - t0) / 1000000))
-  kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null
-}
-# The yellow caption in the top-right corner.
-caption_shown() {
-  shot && (($(pixels "200x24+$((width - 200))+0" | awk '$3 > 190 && $4 > 190 && $5 < 60' |
-    wc -l) > 20))
-}
-# The photo (bluish, see make_pictures) in the middle of the screen.
-photo_shown() {
-  shot && pixels "1x1+$((width / 2))+$((height / 2))" | awk '$5 > 120 { f = 1 } END { exit !f }'
-}
 middle() { sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
-drop_caches() { sync; echo 3 >/proc/sys/vm/drop_caches 2>/dev/null; }
 
+# Start until the first frame: the player until its caption shows, feh until the photo shows,
+# read off the screen by first_frame_probe every millisecond (a screenshot would take 0.1 s and
+# hold the X server meanwhile). Cold: the page cache is dropped before each start (as root);
+# warm: started again at once.
 first_frame() {
   command -v feh >/dev/null || { put start_feh_ms -1 ms; return; }
   player_package "$work/start" 1
-  local player=() feh=() i
+  local player=() feh=() player_warm=() feh_warm=() i
+  local probe=$bin/first_frame_probe
   for ((i = 0; i < $1; i++)); do
-    drop_caches; player+=("$(until_shown caption_shown "$work/start/pb.cc")")
-    drop_caches; feh+=("$(until_shown photo_shown feh -F -Z "$work/start/p1.jpg")")
+    # Each warm start right after its own cold one: the other program's cold start empties
+    # the page cache again.
+    player+=("$("$probe" caption --cold "$work/start/pb.cc" 2>>"$work/stderr")")
+    player_warm+=("$("$probe" caption "$work/start/pb.cc" 2>>"$work/stderr")")
+    feh+=("$("$probe" photo --cold feh -F -Z "$work/start/p1.jpg" 2>>"$work/stderr")")
+    feh_warm+=("$("$probe" photo feh -F -Z "$work/start/p1.jpg" 2>>"$work/stderr")")
   done
   local mp mf
   mp=$(printf '%s\n' "${player[@]}" | middle)
@@ -75,6 +64,6 @@ first_frame() {
   put start_player_ms "$mp" ms
   put start_feh_ms "$mf" ms
   put start_vs_feh_ratio "$(echo "scale=3; $mp / $mf" | bc)" x
-  # A screenshot takes this long, so the figures above are this coarse.
-  local t0; t0=$(date +%s%N); shot; put start_screenshot_ms $((($(date +%s%N) - t0) / 1000000)) ms
+  put start_player_warm_ms "$(printf '%s\n' "${player_warm[@]}" | middle)" ms
+  put start_feh_warm_ms "$(printf '%s\n' "${feh_warm[@]}" | middle)" ms
 }

@@ -39,7 +39,8 @@ awk '
         "<= 10 %", "quietest 1.5 s (a hold): " val("cpu_quietest_1.5s_percent") " (<= 1 %)")
     row("start to caption on screen, cold, vs feh", val("start_player_ms"),
         "<= 300 ms; ratio <= 1.0", "feh " val("start_feh_ms") "; ratio " \
-        val("start_vs_feh_ratio") "; one screenshot " val("start_screenshot_ms"))
+        val("start_vs_feh_ratio") "; warm: " val("start_player_warm_ms") " against feh " \
+        val("start_feh_warm_ms"))
     row("slide-in: interval between paints", "median " val("slide_paint_interval_median") \
         ", p99 " val("slide_paint_interval_p99"), "median ~16.7 ms, p99 <= 25 ms",
         val("slide_paints") " intervals")

@@ -8,9 +8,17 @@
 #include <memory>
 
 #include "package/file_error.h"
+#include "platform/qt/jpeg_picture.h"
 #include "platform/qt/qt_conversions.h"
 
 namespace glint::platform::qt {
+
+namespace {
+
+// Reads of libjpeg's size and more, so a photo comes in a few dozen reads rather than thousands.
+constexpr std::size_t kReadBuffer = 64 * 1024;
+
+}  // namespace
 
 QtPictureLoader::QtPictureLoader() {
     QImageReader::setAllocationLimit(kAllocationLimitMb);
@@ -24,14 +32,33 @@ Image QtPictureLoader::load(const std::string& path) {
     // Opened by its bytes, so a name in any encoding is found as the system gives it.
     const std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
     if (!file) throw package::FileError("Cannot open file", path);
+    std::setvbuf(file.get(), nullptr, _IOFBF, kReadBuffer);
+    // Recognised by content, whatever the name says.
+    unsigned char start[3] = {};
+    const std::size_t got = std::fread(start, 1, sizeof start, file.get());
+    if (std::fseek(file.get(), 0, SEEK_SET) != 0) {
+        throw package::FileError("Cannot open file", path);
+    }
+    if (jpeg::looksLikeJpeg(start, got)) {
+        const std::size_t limit = static_cast<std::size_t>(kAllocationLimitMb) << 20;
+        if (std::optional<Image> photo = jpeg::decode(file.get(), path, limit)) {
+            return std::move(*photo);
+        }
+        // CMYK, which Qt's reader turns into colours.
+        if (std::fseek(file.get(), 0, SEEK_SET) != 0) throw PictureError(path);
+    }
+    return readWithQt(file.get(), path);
+}
+
+Image QtPictureLoader::readWithQt(FILE* file, const std::string& path) {
     QFile device;
-    if (!device.open(file.get(), QIODevice::ReadOnly)) {
+    if (!device.open(file, QIODevice::ReadOnly)) {
         throw package::FileError("Cannot open file", path);
     }
     QImageReader reader(&device);
     reader.setAutoTransform(true);
-    // The reader decodes into the picture's own pixels where its format allows (JPEG photos do),
-    // so a large photo is never held twice; otherwise its result is converted.
+    // The reader decodes into the picture's own pixels where its format allows, so a large
+    // picture is never held twice; otherwise its result is converted.
     const QSize size = reader.size();
     Image image;
     if (size.isValid() && !size.isEmpty()) image = Image(size.width(), size.height());

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/form.h"
+
 namespace glint::platform {
 namespace {
 
@@ -40,6 +42,26 @@ TEST(PixelSurface, TwoColumnsFarApartStayTwoSmallDirtyRegions) {
     }
     EXPECT_EQ(surface.takeDirty(), (std::vector<Rect>{{10, 0, 1, 50}, {90, 0, 1, 50}}));
     EXPECT_TRUE(surface.takeDirty().empty());
+}
+
+TEST(PixelSurface, AFormSizedAgainShowsItsColourAndPictureOverWhatWasDrawnAsWhenNew) {
+    Form form("Form", "form");
+    form.setBackColor(rgb(0, 0, 7));
+    form.setPicture(Image(2, 2, rgb(5, 5, 5)));
+    for (const auto& [width, height] : {std::pair{6, 4}, {6, 4}, {8, 5}}) {
+        SCOPED_TRACE(::testing::Message() << width << " x " << height);
+        form.surface().setPixel(1, 1, rgb(9, 9, 9));
+        form.surface().setPixel(3, 3, rgb(9, 9, 9));
+        form.setClientSize(width, height);
+        EXPECT_EQ(form.clientWidth(), width);
+        EXPECT_EQ(form.clientHeight(), height);
+        EXPECT_EQ(form.surface().pixel(1, 1), rgb(5, 5, 5));
+        EXPECT_EQ(form.surface().pixel(3, 3), rgb(0, 0, 7));
+        EXPECT_EQ(form.surface().pixel(width - 1, height - 1), rgb(0, 0, 7));
+        const std::vector<Rect> dirty = form.surface().takeDirty();
+        ASSERT_FALSE(dirty.empty());
+        EXPECT_EQ(dirty.front(), (Rect{0, 0, width, height}));  // all of it goes to the screen
+    }
 }
 
 }  // namespace

@@ -53,7 +53,7 @@ TEST_F(PictureLoading, GivesEveryPixelAsRgbWithoutAlphaInRowOrder) {
     ASSERT_EQ(loaded.width(), 3);
     ASSERT_EQ(loaded.height(), 2);
     EXPECT_EQ(loaded.pixels(),
-              (std::vector<Rgb>{0xFF0000, 0x00FF00, 0x0000FF, 0x010203, 0xFFFFFF, 0x000000}));
+              (Image::Pixels{0xFF0000, 0x00FF00, 0x0000FF, 0x010203, 0xFFFFFF, 0x000000}));
 }
 
 TEST_F(PictureLoading, TurnsAJpegPhotoUprightAsItsExifOrientationSays) {

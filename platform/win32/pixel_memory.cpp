@@ -1,0 +1,17 @@
+// Pixel memory on Windows: the ordinary heap (large pages there need a privilege users lack).
+
+#include <new>
+
+#include "platform/image.h"
+
+namespace glint::platform {
+
+void* allocatePixelBlock(std::size_t bytes) {
+    return ::operator new(bytes);
+}
+
+void freePixelBlock(void* block, std::size_t bytes) noexcept {
+    ::operator delete(block, bytes);
+}
+
+}  // namespace glint::platform
