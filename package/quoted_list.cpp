@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "package/file_error.h"
 #include "package/list_text.h"
@@ -24,7 +23,12 @@ std::string readWholeFile(const std::string& path) {
     std::ifstream in(filePath(path), std::ios::binary);
     if (!in) throw FileError("Cannot open file", path);
     try {
-        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        // In blocks: a list of a hundred thousand pictures is megabytes, read at every step.
+        std::string bytes;
+        char block[1 << 16];
+        while (in.read(block, sizeof block) || in.gcount() > 0) {
+            bytes.append(block, static_cast<std::size_t>(in.gcount()));
+        }
         if (in.bad()) throw FileError("Cannot read file", path);
         return bytes;
     } catch (const std::ios_base::failure&) {
@@ -77,6 +81,18 @@ std::vector<std::string> readQuotedTexts(const std::string& path) {
         texts.push_back(fromListText(std::string(bytes, begin + 1, length - 2)));
     });
     return texts;
+}
+
+QuotedLine readQuotedLine(const std::string& path, std::int64_t number) {
+    const std::string bytes = readWholeFile(path);
+    QuotedLine line;
+    forEachLine(bytes, [&](std::size_t begin, std::size_t length) {
+        ++line.count;
+        if (length < 2) throw ListFormatError(path, line.count);
+        if (line.count == number)
+            line.text = fromListText(std::string(bytes, begin + 1, length - 2));
+    });
+    return line;
 }
 
 std::string lastQuotedText(const std::string& path) {

@@ -5,6 +5,7 @@
 // exactly the first and the last character of every line, so it gets back what a writer wrote.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,15 @@ void appendQuotedLine(const std::string& path, const std::string& text);
 // Throws FileError naming the file when it is missing, is not a regular file, or cannot be
 // opened or read, and ListFormatError for a line shorter than two characters.
 std::vector<std::string> readQuotedTexts(const std::string& path);
+
+// One line's text and the number of lines, from one reading of the file that checks every line
+// as readQuotedTexts does; text is empty when the file has no line of that number (counted from
+// 1). Throws as readQuotedTexts.
+struct QuotedLine {
+    std::int64_t count = 0;
+    std::optional<std::string> text;
+};
+QuotedLine readQuotedLine(const std::string& path, std::int64_t number);
 
 // The text of the last line, or an empty text for an empty file. Throws as readQuotedTexts.
 std::string lastQuotedText(const std::string& path);

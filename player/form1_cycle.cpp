@@ -2,6 +2,7 @@
 // Timer1 that runs the current effect.
 
 #include <cmath>
+#include <limits>
 
 #include "package/paths.h"
 #include "package/quoted_list.h"
@@ -14,19 +15,17 @@ namespace glint::player {
 void Form1::diaowenjian() {
     setCaptionNumber(Label1, captionNumber(Label1) + 1);
 
-    // The list is counted without an upper limit, so lists of any length are shown whole.
-    const std::string listPath = ownPath("\\pb.dat");
-    const std::int64_t count = package::countLines(listPath);
-
-    // Read whole, so a malformed line anywhere in the list is an error at every step.
-    const std::vector<std::string> names = package::readQuotedTexts(listPath);
-    std::string picturePath;
+    // The list is counted without an upper limit, so lists of any length are shown whole. It is
+    // read whole, so a malformed line anywhere in it is an error at every step; only the line
+    // shown is kept.
     const double position = captionNumber(Label1);
-    if (position >= 1 && position <= static_cast<double>(names.size()) &&
-        position == std::floor(position)) {
-        picturePath = package::namedPath(m_services.ownFolder,
-                                         names[static_cast<std::size_t>(position) - 1]);
-    }
+    const bool aLine = position >= 1 && position == std::floor(position) &&
+                       position < static_cast<double>(std::numeric_limits<std::int64_t>::max());
+    const package::QuotedLine line = package::readQuotedLine(
+        ownPath("\\pb.dat"), aLine ? static_cast<std::int64_t>(position) : 0);
+    const std::int64_t count = line.count;
+    std::string picturePath;
+    if (line.text) picturePath = package::namedPath(m_services.ownFolder, *line.text);
     Picture1.setPicture(picturePath.empty() ? platform::Image()
                                             : m_services.pictures.load(picturePath));
 

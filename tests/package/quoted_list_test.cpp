@@ -45,6 +45,13 @@ TEST(QuotedList, CountsALastLineWithoutLineEndAndAcceptsBareLineEnds) {
               (std::vector<std::string>{"one", "two", "three", "four"}));
     EXPECT_EQ(countLines(folder.file("l.dat")), 4);
     EXPECT_EQ(lastQuotedText(folder.file("l.dat")), "four");
+    // One line by its number, with the count, from the same reading.
+    const QuotedLine third = readQuotedLine(folder.file("l.dat"), 3);
+    EXPECT_EQ(third.count, 4);
+    EXPECT_EQ(third.text, "three");
+    for (std::int64_t none : {0, 5, -1}) {
+        EXPECT_EQ(readQuotedLine(folder.file("l.dat"), none).text, std::nullopt) << none;
+    }
 }
 
 TEST(QuotedList, ALineShorterThanTwoCharactersIsAReadErrorNamingTheFile) {
@@ -54,6 +61,13 @@ TEST(QuotedList, ALineShorterThanTwoCharactersIsAReadErrorNamingTheFile) {
     for (const char* name : {"short.dat", "blank.dat"}) {
         try {
             readQuotedTexts(folder.file(name));
+            FAIL() << name << " was read";
+        } catch (const ListFormatError& e) {
+            EXPECT_NE(std::string(e.what()).find("line 2"), std::string::npos);
+        }
+        // Reading one line still checks every line, before it and after it.
+        try {
+            readQuotedLine(folder.file(name), 3);
             FAIL() << name << " was read";
         } catch (const ListFormatError& e) {
             EXPECT_NE(std::string(e.what()).find(name), std::string::npos);
