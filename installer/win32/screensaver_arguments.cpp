@@ -1,4 +1,4 @@
-#include "installer/screensaver_arguments.h"
+#include "installer/win32/screensaver_arguments.h"
 
 namespace glint::installer {
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "installer/screensaver_arguments.h"
+#include "installer/win32/screensaver_arguments.h"
 #include "platform/win32/executable_folder.h"
 #include "platform/win32/wide_text.h"
 

@@ -1,4 +1,4 @@
-#include "installer/win32_install.h"
+#include "installer/win32/win32_install.h"
 
 #include <windows.h>
 
@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "installer/win32_shortcut.h"
+#include "installer/win32/win32_shortcut.h"
 #include "package/paths.h"
 #include "platform/win32/wide_text.h"
 

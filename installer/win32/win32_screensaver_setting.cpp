@@ -1,4 +1,4 @@
-#include "installer/win32_screensaver_setting.h"
+#include "installer/win32/win32_screensaver_setting.h"
 
 #include "installer/install_plan.h"
 #include "platform/win32/wide_text.h"

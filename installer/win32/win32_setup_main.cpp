@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "installer/install_plan.h"
-#include "installer/win32_install.h"
-#include "installer/win32_screensaver_setting.h"
+#include "installer/win32/win32_install.h"
+#include "installer/win32/win32_screensaver_setting.h"
 #include "platform/files.h"
 #include "platform/win32/executable_folder.h"
 #include "platform/win32/wide_text.h"

@@ -1,4 +1,4 @@
-#include "installer/win32_shortcut.h"
+#include "installer/win32/win32_shortcut.h"
 
 #include <windows.h>
 
@@ -6,7 +6,7 @@
 #include <shobjidl.h>
 
 #include "installer/install_plan.h"
-#include "installer/win32_com.h"
+#include "installer/win32/win32_com.h"
 #include "platform/win32/wide_text.h"
 
 namespace glint::installer::win32 {

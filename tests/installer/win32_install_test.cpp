@@ -2,7 +2,7 @@
 // the launcher and the shortcut, the screensaver setting, and the launcher's reading of what
 // Windows asks of it.
 
-#include "installer/win32_install.h"
+#include "installer/win32/win32_install.h"
 
 #include <windows.h>
 
@@ -12,9 +12,9 @@
 
 #include <filesystem>
 
-#include "installer/screensaver_arguments.h"
-#include "installer/win32_com.h"
-#include "installer/win32_screensaver_setting.h"
+#include "installer/win32/screensaver_arguments.h"
+#include "installer/win32/win32_com.h"
+#include "installer/win32/win32_screensaver_setting.h"
 #include "package/paths.h"
 #include "package/quoted_list.h"
 #include "platform/win32/wide_text.h"
