@@ -43,10 +43,10 @@ void* allocatePixelBlock(std::size_t bytes) {
 
 void freePixelBlock(void* block, std::size_t bytes) noexcept {
     if (!huge(bytes)) {
-        ::operator delete(block, bytes);
+        ::operator delete(block);
         return;
     }
-    ::operator delete(block, roundedToHugePages(bytes), std::align_val_t(kHugePage));
+    ::operator delete(block, std::align_val_t(kHugePage));
 }
 
 }  // namespace glint::platform

@@ -10,8 +10,8 @@ void* allocatePixelBlock(std::size_t bytes) {
     return ::operator new(bytes);
 }
 
-void freePixelBlock(void* block, std::size_t bytes) noexcept {
-    ::operator delete(block, bytes);
+void freePixelBlock(void* block, std::size_t) noexcept {
+    ::operator delete(block);
 }
 
 }  // namespace glint::platform
