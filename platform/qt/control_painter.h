@@ -4,6 +4,7 @@
 #include <QRegion>
 #include <unordered_map>
 
+#include "platform/control_colors.h"
 #include "platform/form.h"
 #include "platform/frame.h"
 #include "platform/image_box.h"
@@ -20,21 +21,8 @@ namespace glint::platform::qt {
 // windowless, so a window system draws them on the window itself, over the frames they sit in
 // and under every control that has a window of its own. Buttons and text boxes are real widgets
 // and draw themselves.
-class ControlPainter {
+class ControlPainter : public ControlColors {
 public:
-    // The fixed single border of a picture box: two sunken rings, outer then inner, each with
-    // its top-left and bottom-right colour.
-    static constexpr Rgb kOuterShadow = 0x808080;
-    static constexpr Rgb kOuterLight = 0xFFFFFF;
-    static constexpr Rgb kInnerShadow = 0x404040;
-    static constexpr Rgb kInnerLight = 0xD4D0C8;
-    // What shows inside a box where it has no picture.
-    static constexpr Rgb kBoxBackground = 0xD4D0C8;
-    // A frame's etched line: a shadow with a light line beside it, and its caption's colour.
-    static constexpr Rgb kFrameShadow = 0xA0A0A0;
-    static constexpr Rgb kFrameLight = 0xFFFFFF;
-    static constexpr Rgb kFrameText = 0x000000;
-
     // Draws the controls that meet the region.
     void paint(QPainter& painter, const Form& form, const QRegion& region);
 

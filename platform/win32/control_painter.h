@@ -5,13 +5,14 @@
 #include <string>
 #include <unordered_map>
 
+#include "platform/control_colors.h"
 #include "platform/form.h"
 #include "platform/frame.h"
 #include "platform/image_box.h"
 #include "platform/label.h"
 #include "platform/picture_box.h"
-#include "platform/win32/frame_buffer.h"
 #include "platform/picture_stamp.h"
+#include "platform/win32/frame_buffer.h"
 
 namespace glint::platform::win32 {
 
@@ -20,21 +21,8 @@ namespace glint::platform::win32 {
 // windowless, so a window system draws them on the window itself, over the frames they sit in
 // and under every control that has a window of its own. Buttons and text boxes are child windows
 // and draw themselves.
-class ControlPainter {
+class ControlPainter : public ControlColors {
 public:
-    // The fixed single border of a picture box: two sunken rings, outer then inner, each with
-    // its top-left and bottom-right colour.
-    static constexpr Rgb kOuterShadow = 0x808080;
-    static constexpr Rgb kOuterLight = 0xFFFFFF;
-    static constexpr Rgb kInnerShadow = 0x404040;
-    static constexpr Rgb kInnerLight = 0xD4D0C8;
-    // What shows inside a box where it has no picture.
-    static constexpr Rgb kBoxBackground = 0xD4D0C8;
-    // A frame's etched line: a shadow with a light line beside it, and its caption's colour.
-    static constexpr Rgb kFrameShadow = 0xA0A0A0;
-    static constexpr Rgb kFrameLight = 0xFFFFFF;
-    static constexpr Rgb kFrameText = 0x000000;
-
     // Captions are drawn in the font, which the painter does not own.
     explicit ControlPainter(HFONT font);
     ~ControlPainter();
