@@ -86,7 +86,7 @@ void FormWindow::finishShowing() {
 
 void FormWindow::present(bool immediately) {
     QRegion region = m_mirror.update(m_form.surface());
-    region += m_tracker.changes(m_form);
+    for (const Rect& changed : m_tracker.changes(m_form)) region += toQRect(changed);
     if (region.isEmpty()) return;
     if (immediately) {
         repaint(region);

@@ -7,11 +7,11 @@
 #include <functional>
 #include <string>
 
+#include "platform/control_tracker.h"
 #include "platform/form.h"
 #include "platform/input_router.h"
 #include "platform/qt/child_widgets.h"
 #include "platform/qt/control_painter.h"
-#include "platform/qt/control_tracker.h"
 #include "platform/qt/surface_mirror.h"
 
 namespace glint::platform::qt {
@@ -87,7 +87,10 @@ private:
     InputRouter m_router;
     Hooks m_hooks;
     SurfaceMirror m_mirror;
-    ControlTracker m_tracker;
+    ControlTracker m_tracker{[](const Control& control) {
+        const QRect drawn = ControlPainter::extentOf(control);
+        return Rect{drawn.x(), drawn.y(), drawn.width(), drawn.height()};
+    }};
     ControlPainter m_painter;
     ChildWidgets m_children;
     QCursor m_hand{Qt::PointingHandCursor};

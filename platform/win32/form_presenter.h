@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
+#include "platform/control_tracker.h"
 #include "platform/form.h"
 #include "platform/win32/control_painter.h"
-#include "platform/win32/control_tracker.h"
 #include "platform/win32/frame_buffer.h"
 
 namespace glint::platform::win32 {
@@ -15,7 +15,9 @@ namespace glint::platform::win32 {
 class FormPresenter {
 public:
     // Captions are drawn in the font, which the presenter does not own.
-    explicit FormPresenter(HFONT font) : m_painter(font), m_tracker(m_painter) {}
+    explicit FormPresenter(HFONT font)
+        : m_painter(font),
+          m_tracker([this](const Control& control) { return m_painter.extentOf(control); }) {}
 
     // Composes what changed since the last call and marks it for repainting on the window:
     // repainted before returning when immediately, otherwise at its next paint.

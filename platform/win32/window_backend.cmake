@@ -4,7 +4,6 @@
 add_library(glint_platform_win32 STATIC
     ${CMAKE_CURRENT_LIST_DIR}/child_windows.cpp
     ${CMAKE_CURRENT_LIST_DIR}/control_painter.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/control_tracker.cpp
     ${CMAKE_CURRENT_LIST_DIR}/form_presenter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/form_window.cpp
     ${CMAKE_CURRENT_LIST_DIR}/form_window_class.cpp

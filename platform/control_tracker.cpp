@@ -1,12 +1,17 @@
-#include "platform/win32/control_tracker.h"
+#include "platform/control_tracker.h"
 
-namespace glint::platform::win32 {
+#include "platform/frame.h"
+#include "platform/image_box.h"
+#include "platform/label.h"
+#include "platform/picture_box.h"
+
+namespace glint::platform {
 
 ControlTracker::Look ControlTracker::lookOf(const Control& control) const {
     Look look;
     look.visible = control.visible();
     // Measuring a wrapping label's text takes a while; a hidden control draws nowhere.
-    look.extent = look.visible ? m_painter.extentOf(control) : control.pixelRect();
+    look.extent = look.visible ? m_extentOf(control) : control.pixelRect();
     if (const auto* label = dynamic_cast<const Label*>(&control)) {
         look.caption = label->caption();
         look.color = label->foreColor();
@@ -42,4 +47,4 @@ std::vector<Rect> ControlTracker::changes(const Form& form) {
     return changed;
 }
 
-}  // namespace glint::platform::win32
+}  // namespace glint::platform

@@ -1,23 +1,27 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 #include "platform/form.h"
-#include "platform/win32/control_painter.h"
 #include "platform/picture_stamp.h"
+#include "platform/rect.h"
 
-namespace glint::platform::win32 {
+namespace glint::platform {
 
 // Notices where a form's drawn controls changed their look since it last looked: the logic moves,
-// shows, hides, re-captions and re-pictures them without telling anyone, and the window repaints
+// shows, hides, re-captions and re-pictures them without telling anyone, and a window repaints
 // only the places where that happened, both where a control was and where it is now.
 class ControlTracker {
 public:
-    // Extents are measured as the painter draws.
-    explicit ControlTracker(const ControlPainter& painter) : m_painter(painter) {}
+    // Where a visible control draws, in the window's pixels, as the backend's painter measures it.
+    using Extent = std::function<Rect(const Control&)>;
 
+    explicit ControlTracker(Extent extentOf) : m_extentOf(std::move(extentOf)) {}
+
+    // The places to repaint, none of them empty.
     std::vector<Rect> changes(const Form& form);
 
 private:
@@ -33,8 +37,8 @@ private:
 
     Look lookOf(const Control& control) const;
 
-    const ControlPainter& m_painter;
+    Extent m_extentOf;
     std::unordered_map<const Control*, Look> m_looks;
 };
 
-}  // namespace glint::platform::win32
+}  // namespace glint::platform
