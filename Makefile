@@ -65,7 +65,7 @@ WIN_DIST ?= dist-win32
 .PHONY: windows test-windows
 
 windows:
-	@bash tools/install-windows-deps.sh
+	@bash tools/install-windows-deps.sh build
 	@cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake \
 	  -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build $(WIN_BUILD)
@@ -73,6 +73,7 @@ windows:
 	@echo "$(WIN_DIST)/ is laid out"
 
 test-windows: windows build
+	@bash tools/install-windows-deps.sh tests
 	@bash tests/win32/run_smoke.sh $(WIN_BUILD) $(WIN_DIST) $(BUILD)
 
 # Fuzzing with clang's libFuzzer (fuzz/): each target runs FUZZ_SECONDS from its seed corpus.

@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# Installs what the Windows build and its tests need on Debian 12: the mingw-w64 cross compiler for
-# 32-bit Windows, Wine with its 32-bit half, the media plugins Wine plays music through, and the X
-# tools the tests drive the programs with. As root it installs what is missing; otherwise it
+# Installs what the Windows build and its tests need on Debian 12. "build": the mingw-w64 cross
+# compiler for 32-bit Windows. "tests": that, and Wine with its 32-bit half, the media plugins Wine
+# plays music through and the X tools the tests drive the programs with; on a machine that cannot
+# run 32-bit x86 programs Wine's 32-bit half would never run (and costs minutes and host packages),
+# so there only the cross compiler is installed. As root it installs what is missing; otherwise it
 # prints the commands to run. When everything is there it asks apt nothing.
+# usage: install-windows-deps.sh build|tests
 #
 # Wine's 32-bit half, wine32:i386, pulls in the i386 JACK library, and apt then removes the host's
 # JACK library and gstreamer1.0-plugins-good with it (the Linux build's tests need them) unless
@@ -12,13 +15,29 @@
 # system; that locale is made when the system lacks it.
 set -euo pipefail
 
-packages=(g++-mingw-w64-i686-posix wine wine32:i386 libjack0:i386 libjack0:amd64
-  gstreamer1.0-plugins-good:i386 gstreamer1.0-plugins-good:amd64 xvfb xdotool locales)
+packages=(g++-mingw-w64-i686-posix)
+wine_packages=(wine wine32:i386 libjack0:i386 libjack0:amd64 gstreamer1.0-plugins-good:i386
+  gstreamer1.0-plugins-good:amd64 xvfb xdotool locales)
+case ${1:-} in
+  build) wanted=build ;;
+  tests)
+    wanted=tests
+    if reason=$(bash "$(dirname "$0")/can-run-i386.sh"); then
+      packages+=("${wine_packages[@]}")
+    else
+      echo "Not installing Wine: this machine cannot run 32-bit x86 programs ($reason)"
+      wanted=build
+    fi
+    ;;
+  *) echo "usage: install-windows-deps.sh build|tests" >&2; exit 2 ;;
+esac
 
 installed() {
   dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'
 }
-i386_added() { dpkg --print-foreign-architectures | grep -qx i386; }
+i386_added() {
+  [[ $wanted == build ]] || dpkg --print-foreign-architectures | grep -qx i386
+}
 chinese_locale() { locale -a 2>/dev/null | grep -qix 'zh_CN.utf-\?8'; }
 
 missing=()
@@ -26,7 +45,9 @@ for p in "${packages[@]}"; do installed "$p" || missing+=("$p"); done
 if ! i386_added || [ ${#missing[@]} -gt 0 ]; then
   if [ "$(id -u)" -ne 0 ]; then
     echo "Missing for the Windows build: ${missing[*]:-the i386 architecture}. Run as root:"
-    echo "  dpkg --add-architecture i386 && apt-get update && apt-get install -y ${packages[*]}"
+    add=""
+    [[ $wanted == tests ]] && add="dpkg --add-architecture i386 && "
+    echo "  ${add}apt-get update && apt-get install -y ${packages[*]}"
     exit 1
   fi
   echo "Installing for the Windows build: ${missing[*]:-the i386 architecture}"
@@ -40,7 +61,7 @@ if ! i386_added || [ ${#missing[@]} -gt 0 ]; then
   done
 fi
 
-if ! chinese_locale; then
+if [[ $wanted == tests ]] && ! chinese_locale; then
   if [ "$(id -u)" -ne 0 ]; then
     echo "Missing for the Windows tests: the zh_CN.UTF-8 locale. Run as root:"
     echo "  localedef -i zh_CN -f UTF-8 zh_CN.UTF-8"
