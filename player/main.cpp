@@ -22,12 +22,13 @@ int main(int argc, char* argv[]) {
 
     qt::QtClock clock;
     glint::platform::TimerScheduler timers(clock);
-    qt::QtScreen screen;
-    qt::QtTextMetrics textMetrics;
+    // The show works in the screen's device pixels, on scaled screens too.
+    qt::QtScreen screen(qt::ScreenUse::Show);
+    qt::QtTextMetrics textMetrics(qt::ScreenUse::Show);
     qt::QtPictureLoader pictures;
     qt::QtMediaPlayer media;
     qt::QtCursor cursor;
-    qt::QtRuntime runtime(timers);
+    qt::QtRuntime runtime(timers, qt::ScreenUse::Show);
     // The package lies beside the executable.
     const std::string ownFolder =
         QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();

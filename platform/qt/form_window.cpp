@@ -17,14 +17,28 @@ namespace {
 
 constexpr std::size_t kMaxRequests = 64;
 
+// The region scaled by the factor, each rectangle grown to whole pixels.
+QRegion scaledOutwards(const QRegion& region, double factor) {
+    QRegion result;
+    for (const QRect& r : region) {
+        const int left = static_cast<int>(std::floor(r.left() * factor));
+        const int top = static_cast<int>(std::floor(r.top() * factor));
+        const int right = static_cast<int>(std::ceil((r.right() + 1) * factor));
+        const int bottom = static_cast<int>(std::ceil((r.bottom() + 1) * factor));
+        result += QRect(left, top, right - left, bottom - top);
+    }
+    return result;
+}
+
 }  // namespace
 
-FormWindow::FormWindow(Form& form, Hooks hooks, QWidget* owner)
+FormWindow::FormWindow(Form& form, Hooks hooks, QWidget* owner, ScreenUse use)
     : QWidget(owner, Qt::Window),
       m_form(form),
       m_router(form),
       m_hooks(std::move(hooks)),
-      m_children(form, *this, [this](const std::function<void()>& handler) { deliver(handler); }) {
+      m_children(form, *this, [this](const std::function<void()>& handler) { deliver(handler); }),
+      m_use(use) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);
@@ -42,8 +56,11 @@ void FormWindow::showForm() {
     setWindowFlags(flags);
     if (m_form.maximized()) {
         // Without a window manager, full-screen alone leaves the window at its default size.
-        const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        m_form.setPixelRect({screen.x(), screen.y(), screen.width(), screen.height()});
+        const QScreen* primary = QGuiApplication::primaryScreen();
+        m_ratio = logicPixelRatio(m_use, primary);
+        const QRect screen = primary->geometry();
+        const QRect area = toForm(QRegion(screen)).boundingRect();
+        m_form.setPixelRect({area.x(), area.y(), area.width(), area.height()});
         setGeometry(screen);
         showFullScreen();
     } else {
@@ -72,7 +89,7 @@ void FormWindow::showAtForm() {
 }
 
 void FormWindow::finishShowing() {
-    m_form.setClientSize(width(), height());
+    m_form.setClientSize(toFormPixels(width()), toFormPixels(height()));
     raise();
     activateWindow();
     if (QWidget* focus = widgetOf(m_form.focusedControl())) {
@@ -80,7 +97,7 @@ void FormWindow::finishShowing() {
     } else {
         setFocus(Qt::ActiveWindowFocusReason);
     }
-    m_pointer = mapFromGlobal(QCursor::pos());
+    m_pointer = formPointAt(QCursor::pos());
     followForm();
 }
 
@@ -88,6 +105,7 @@ void FormWindow::present(bool immediately) {
     QRegion region = m_mirror.update(m_form.surface());
     for (const Rect& changed : m_tracker.changes(m_form)) region += toQRect(changed);
     if (region.isEmpty()) return;
+    region = toWindow(region);
     if (immediately) {
         repaint(region);
     } else {
@@ -146,21 +164,65 @@ void FormWindow::showPointerFor(const QPoint& at) {
 void FormWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QImage& frame = m_mirror.frame();
-    for (const QRect& rect : event->region()) {
-        painter.drawImage(rect.topLeft(), frame, rect);
-        // Beyond the surface (a window larger than its form thinks) shows the window's colour.
-        const QRegion outside = QRegion(rect).subtracted(frame.rect());
-        for (const QRect& rest : outside) painter.fillRect(rest, toQColor(m_form.backColor()));
+    QRegion region = event->region();
+    if (m_ratio != 1.0) {
+        // One pixel of the form is one device pixel: the picture is copied, never resampled, and
+        // the text is drawn at its physical size in those pixels.
+        painter.scale(1.0 / m_ratio, 1.0 / m_ratio);
+        painter.setFont(logicFont(m_use));
+        region = toForm(region);
     }
-    m_painter.paint(painter, m_form, event->region());
+    if (m_ratio == 1.0 && devicePixelRatioF() != 1.0) {
+        // A window scaled as a whole: its pixels are smoothed over, seamlessly across the parts
+        // painted at different times.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.setClipRegion(region);
+        painter.drawImage(QPoint(0, 0), frame);
+        painter.setClipping(false);
+    } else {
+        for (const QRect& rect : region) painter.drawImage(rect.topLeft(), frame, rect);
+    }
+    // Beyond the surface (a window larger than its form thinks) shows the window's colour.
+    for (const QRect& rest : region.subtracted(frame.rect())) {
+        painter.fillRect(rest, toQColor(m_form.backColor()));
+    }
+    m_painter.paint(painter, m_form, region);
 }
 
 void FormWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (width() != m_form.clientWidth() || height() != m_form.clientHeight()) {
-        m_form.setClientSize(width(), height());
+    const int clientWidth = toFormPixels(width());
+    const int clientHeight = toFormPixels(height());
+    if (clientWidth != m_form.clientWidth() || clientHeight != m_form.clientHeight()) {
+        m_form.setClientSize(clientWidth, clientHeight);
         present(false);
     }
+}
+
+QRegion FormWindow::toWindow(const QRegion& formRegion) const {
+    return m_ratio == 1.0 ? formRegion : scaledOutwards(formRegion, 1.0 / m_ratio);
+}
+
+QRegion FormWindow::toForm(const QRegion& windowRegion) const {
+    return m_ratio == 1.0 ? windowRegion : scaledOutwards(windowRegion, m_ratio);
+}
+
+int FormWindow::toFormPixels(int windowPixels) const {
+    return static_cast<int>(std::lround(windowPixels * m_ratio));
+}
+
+QPoint FormWindow::formPointAt(const QPointF& global) const {
+    const QPointF local = global - QPointF(mapToGlobal(QPoint(0, 0)));
+    return {static_cast<int>(std::floor(local.x() * m_ratio)),
+            static_cast<int>(std::floor(local.y() * m_ratio))};
+}
+
+void FormWindow::coverMouse(const RawMouse& raw) {
+    deliver([&] { m_router.mouse(raw); });
+}
+
+void FormWindow::coverKey(const KeyEvent& key) {
+    deliver([&] { m_router.key(key); });
 }
 
 // A window system reports the window's place after each move, late: while the logic drags the
@@ -223,6 +285,9 @@ void FormWindow::mouse(const QMouseEvent& event, RawMouse::Kind kind) {
         // each lagging position would move the window again.
         raw.x = static_cast<int>(std::floor(event.globalPosition().x())) - m_placed.x();
         raw.y = static_cast<int>(std::floor(event.globalPosition().y())) - m_placed.y();
+    } else if (m_ratio != 1.0) {
+        raw.x = static_cast<int>(std::floor(event.position().x() * m_ratio));
+        raw.y = static_cast<int>(std::floor(event.position().y() * m_ratio));
     }
     m_pointer = {raw.x, raw.y};
     deliver([&] { m_router.mouse(raw); });

@@ -11,7 +11,7 @@
 
 namespace glint::platform::qt {
 
-QtRuntime::QtRuntime(TimerScheduler& timers) : m_timers(timers) {
+QtRuntime::QtRuntime(TimerScheduler& timers, ScreenUse use) : m_timers(timers), m_use(use) {
     m_driver.setSingleShot(true);
     m_driver.setTimerType(Qt::PreciseTimer);
     QObject::connect(&m_driver, &QTimer::timeout, &m_driver, [this] { driveTimers(); });
@@ -23,7 +23,8 @@ void QtRuntime::start(Form& form) {
     m_title = form.title();
     m_window = std::make_unique<FormWindow>(
         form, FormWindow::Hooks{[this] { scheduleTimers(); },
-                                [this](const std::string& message) { fail(message); }});
+                                [this](const std::string& message) { fail(message); }},
+        nullptr, m_use);
     m_window->setHandCursor(m_hand);
     try {
         if (form.onLoad) form.onLoad();
@@ -33,6 +34,9 @@ void QtRuntime::start(Form& form) {
         fail("Unknown failure");
     }
     m_window->showForm();
+    if (m_use == ScreenUse::Show && form.maximized()) {
+        m_covers = std::make_unique<MonitorCovers>(*m_window);
+    }
     m_timers.start();
     scheduleTimers();
 }

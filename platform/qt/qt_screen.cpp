@@ -7,12 +7,14 @@ namespace glint::platform::qt {
 
 int QtScreen::widthPixels() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry().width() : 0;
+    if (!screen) return 0;
+    return qRound(screen->geometry().width() * logicPixelRatio(m_use, screen));
 }
 
 int QtScreen::heightPixels() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry().height() : 0;
+    if (!screen) return 0;
+    return qRound(screen->geometry().height() * logicPixelRatio(m_use, screen));
 }
 
 }  // namespace glint::platform::qt

@@ -9,12 +9,18 @@
 #           dialog's build, preview (the player shows the picture until a key ends it), installer
 #           and cancel, the installer started from the main window and answered, and a new
 #           project that empties the package folder.
-# usage: maker_e2e.sh CMAKE BUILD_DIR window|build
+#   scaled: on a screen scaled to 200 % (QT_SCALE_FACTOR=2) the window is twice its size and
+#           shows its background; the buttons light up and the drag follows where the pointer is.
+# usage: maker_e2e.sh CMAKE BUILD_DIR window|build|scaled
 set -uo pipefail
 cmake=${1:?usage: maker_e2e.sh CMAKE BUILD_DIR window|build}
 build=${2:?usage: maker_e2e.sh CMAKE BUILD_DIR window|build}
 part=${3:?usage: maker_e2e.sh CMAKE BUILD_DIR window|build}
-width=1024 height=768
+width=1024 height=768 scale=1
+if [[ $part == scaled ]]; then
+  width=1600 height=1000 scale=2
+  export QT_SCALE_FACTOR=2
+fi
 work=$(mktemp -d)
 source "$(dirname "$0")/x_session.sh" xdotool xwininfo import convert compare python3
 fail() { echo "FAIL: $*"; tail -n 5 "$work/maker.err" 2>/dev/null; exit 1; }
@@ -34,13 +40,15 @@ locate() {
   read -r wx wy < <(xwininfo -id "$main" | awk '/Absolute upper-left X/ { x = $NF }
     /Absolute upper-left Y/ { y = $NF } END { print x, y }')
 }
-# Moves the pointer to a point of the main window's client area (and clicks with "click").
-at() { xdotool mousemove $((wx + $1)) $((wy + $2)) ${3:+click 1}; }
+# Moves the pointer to a point of the main window's client area (and clicks with "click"); the
+# points are the window's own pixels, $scale screen pixels each.
+at() { xdotool mousemove $((wx + scale * $1)) $((wy + scale * $2)) ${3:+click 1}; }
 # The mean green of a 139 x 28 work-step button at its place in the client area: about 108 in
 # its normal picture, 169 in its hover picture.
 green_of() {
-  shot && convert "$work/shot.png" -crop "139x28+$((wx + $1))+$((wy + $2))" -resize '1x1!' \
-    -format '%[fx:int(255*g)]' info:
+  shot && convert "$work/shot.png" \
+    -crop "$((scale * 139))x$((scale * 28))+$((wx + scale * $1))+$((wy + scale * $2))" \
+    -resize '1x1!' -format '%[fx:int(255*g)]' info:
 }
 lit() { (($(green_of "$@") > 140)); }
 unlit() { (($(green_of "$@") < 130)); }
@@ -98,6 +106,37 @@ if [[ $part == window ]]; then
   wait_end "$maker" 5 || fail "the close button did not end the program"
   ((status == 0)) || fail "the program ended with status $status"
   echo "ok: the close button ends the program with status 0"
+  exit 0
+fi
+
+if [[ $part == scaled ]]; then
+  locate
+  read -r ww wh < <(xwininfo -id "$main" | awk '/^  Width/ { w = $NF } /^  Height/ { h = $NF }
+    END { print w, h }')
+  ((ww == 1402 && wh == 814)) || fail "at 200 % the window is $ww x $wh, not 1402 x 814"
+  shot
+  # Halved again, it is the background as drawn, but for the edges of the text drawn sharp on it.
+  convert "$work/shot.png" -crop "720x120+$((wx + 660))+$((wy + 680))" -resize 50% "$work/strip.png"
+  convert "$(dirname "$0")/../../assets/maker/generated/background.jpg" -crop 360x60+330+340 \
+    "$work/strip-art.png"
+  differ=$(compare -metric AE -fuzz 15% "$work/strip.png" "$work/strip-art.png" null: 2>&1)
+  ((${differ%% *} < 200)) || fail "the background is not on screen at twice its size ($differ)"
+  echo "ok: at 200 % the window is twice its size and shows its background"
+  at $step_x $step1_y
+  wait_for 5 lit 272 128 || fail "at 200 % step 1 does not light up under the pointer"
+  echo "ok: at 200 % a button lights up under the pointer"
+  at 395 12
+  xdotool mousedown 1
+  for step in 1 2 3 4 5; do xdotool mousemove_relative -- 20 12; sleep 0.1; done
+  xdotool mouseup 1
+  sleep 0.5
+  from_x=$wx from_y=$wy
+  locate
+  ((wx == from_x + 100 && wy == from_y + 60)) ||
+    fail "at 200 % a drag by 100,60 moved the window from $from_x,$from_y to $wx,$wy"
+  echo "ok: at 200 % the window follows the pointer's drag"
+  at 672 18 click
+  wait_end "$maker" 5 || fail "at 200 % the close button did not end the program"
   exit 0
 fi
 

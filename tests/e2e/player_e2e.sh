@@ -25,20 +25,7 @@ picture_centred() {
   left=$(pixels "${width}x1+0+$middle" | awk '$3 + $4 + $5 > 30 { print $1; exit }')
   [[ -n $left ]] && ((left >= centre && left < centre + 7))
 }
-make_package() {
-  mkdir -p "$1"
-  convert -size 320x240 'xc:rgb(230,20,20)' "$1/red.jpg"
-  convert -size 300x200 'xc:rgb(20,40,230)' "$1/blue.jpg"
-  printf '"red.jpg"\r\n"blue.jpg"\r\n' >"$1/pb.dat"
-  printf '"tone.wav"\r\n' >"$1/ms.dat"
-  printf '"1"\r\n' >"$1/kg.ini"
-  printf '"End to end"\r\n' >"$1/timu.dat"
-  python3 -c 'import math, struct, sys, wave
-w = wave.open(sys.argv[1], "wb"); w.setnchannels(1); w.setsampwidth(2); w.setframerate(8000)
-w.writeframes(b"".join(struct.pack("<h", int(3000 * math.sin(i * 0.3))) for i in range(8000)))
-w.close()' "$1/tone.wav"
-  cp "$player" "$1/pb.cc"
-}
+source "$(dirname "$0")/show_package.sh"
 
 # 1. the show, ended by a modifier key alone
 make_package "$work/show"

@@ -1,6 +1,7 @@
 # Sourced by the end-to-end scripts: a private X server with a window manager, and the means to
 # wait for what a user would see. Before sourcing, set width and height (the screen's size) and
-# work (a fresh temporary folder, removed at the end with the processes added to pids).
+# work (a fresh temporary folder, removed at the end with the processes added to pids); set
+# xorg_config to a configuration file to have Xorg instead of Xvfb.
 # usage: source x_session.sh TOOL...    (the X tools the script needs besides Xvfb and openbox)
 for tool in Xvfb openbox xprop "$@"; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
@@ -9,7 +10,15 @@ pids=()
 trap 'kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -nolisten tcp 3>"$work/display" 2>/dev/null &
+if [[ -n ${xorg_config:-} ]]; then
+  # A real X server (Xorg with the dummy driver) for what Xvfb cannot do, such as monitors.
+  command -v Xorg >/dev/null || { echo "SKIP: Xorg is not installed"; exit 77; }
+  (($(id -u) == 0)) || { echo "SKIP: Xorg with the dummy driver is started as root"; exit 77; }
+  Xorg -displayfd 3 -config "$xorg_config" -noreset -nolisten tcp -logfile "$work/xorg.log" \
+    3>"$work/display" >/dev/null 2>&1 &
+else
+  Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -nolisten tcp 3>"$work/display" 2>/dev/null &
+fi
 pids+=($!)
 for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.05; done
 [[ -s $work/display ]] || fail "Xvfb did not start"
