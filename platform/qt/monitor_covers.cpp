@@ -28,9 +28,8 @@ CoverWindow::CoverWindow(FormWindow& show, QScreen& screen)
     setScreen(&screen);
     setGeometry(screen.geometry());
     showFullScreen();
-    connect(&screen, &QScreen::geometryChanged, this, [this](const QRect& area) {
-        setGeometry(area);
-    });
+    connect(&screen, &QScreen::geometryChanged, this,
+            [this](const QRect& area) { setGeometry(area); });
 }
 
 void CoverWindow::mouse(const QMouseEvent& event, RawMouse::Kind kind) {

@@ -22,8 +22,9 @@ QtRuntime::~QtRuntime() = default;
 void QtRuntime::start(Form& form) {
     m_title = form.title();
     m_window = std::make_unique<FormWindow>(
-        form, FormWindow::Hooks{[this] { scheduleTimers(); },
-                                [this](const std::string& message) { fail(message); }},
+        form,
+        FormWindow::Hooks{[this] { scheduleTimers(); },
+                          [this](const std::string& message) { fail(message); }},
         nullptr, m_use);
     m_window->setHandCursor(m_hand);
     try {
