@@ -204,6 +204,14 @@ void FormWindow::mouse(UINT message, WPARAM wParam, LPARAM lParam) {
     deliver([&] { m_router.mouse(raw); });
 }
 
+void FormWindow::coverMouse(const RawMouse& raw) {
+    deliver([&] { m_router.mouse(raw); });
+}
+
+void FormWindow::coverKey(const KeyEvent& key) {
+    deliver([&] { m_router.key(key); });
+}
+
 void FormWindow::key(WPARAM virtualKey) {
     const KeyEvent event = toKeyEvent(virtualKey, currentShiftState());
     deliver([&] { m_router.key(event); });
@@ -260,6 +268,9 @@ LRESULT FormWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_TIMER:
             if (wParam == kTimerId && m_hooks.timer) m_hooks.timer();
             return 0;
+        case WM_DISPLAYCHANGE:
+            if (m_hooks.displayChanged) m_hooks.displayChanged();
+            break;
         case WM_COMMAND:
             if (lParam != 0 && m_children &&
                 m_children->command(reinterpret_cast<HWND>(lParam), HIWORD(wParam))) {

@@ -28,6 +28,8 @@ public:
         std::function<void(const std::string& message)> failed;
         // The window's timer (kTimerId) fell due.
         std::function<void()> timer;
+        // The display changed: a monitor came or went, or a resolution changed.
+        std::function<void()> displayChanged;
     };
     // The program's own window, or a modal dialog over its owner.
     enum class Role { Main, Dialog };
@@ -63,6 +65,11 @@ public:
 
     // Hides the window for good: from now on it answers no message of its own.
     void stop();
+
+    // Input that reached another window of the show (a monitor's cover), handed to the form's
+    // handlers as if it were over this window. Positions are in this window's client area.
+    void coverMouse(const RawMouse& raw);
+    void coverKey(const KeyEvent& key);
 
     HWND handle() const { return m_window; }
     Form& form() const { return m_form; }

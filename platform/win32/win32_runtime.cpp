@@ -40,6 +40,7 @@ Win32Runtime::Win32Runtime(TimerScheduler& timers) : m_timers(timers) {
 }
 
 Win32Runtime::~Win32Runtime() {
+    m_covers.reset();
     m_window.reset();
     timeEndPeriod(kSleepResolutionMs);
 }
@@ -50,7 +51,10 @@ HCURSOR Win32Runtime::handCursor() const {
 
 FormWindow::Hooks Win32Runtime::hooks() {
     return {[this] { scheduleTimers(); }, [this](const std::string& message) { fail(message); },
-            [this] { driveTimers(); }};
+            [this] { driveTimers(); },
+            [this] {
+                if (m_covers) m_covers->coverMonitors();
+            }};
 }
 
 void Win32Runtime::start(Form& form) {
@@ -60,6 +64,7 @@ void Win32Runtime::start(Form& form) {
         m_window = std::make_unique<FormWindow>(form, hooks(), FormWindow::Role::Main, nullptr,
                                                 handCursor());
         m_window->show();
+        if (form.maximized()) m_covers = std::make_unique<MonitorCovers>(*m_window);
     } catch (const std::exception& failure) {
         fail(failure.what());
     } catch (...) {
@@ -148,6 +153,7 @@ void Win32Runtime::fail(const std::string& message) {
     m_failing = true;
     if (m_window && m_window->handle()) KillTimer(m_window->handle(), FormWindow::kTimerId);
     for (FormWindow* dialog : m_dialogs) dialog->stop();
+    m_covers.reset();
     if (m_window) m_window->stop();
     ReleaseCapture();
     while (ShowCursor(TRUE) < 0) {

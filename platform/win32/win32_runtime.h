@@ -10,6 +10,7 @@
 #include "platform/services.h"
 #include "platform/timer_scheduler.h"
 #include "platform/win32/form_window.h"
+#include "platform/win32/monitor_covers.h"
 
 namespace glint::platform::win32 {
 
@@ -52,6 +53,10 @@ public:
     // user over it: it follows its form and lets go of the mouse. Null when the form has none.
     HWND ownerWindow(Form& form);
 
+    // The covers of the other monitors while a maximized form's window (the show) is up; null
+    // otherwise.
+    MonitorCovers* monitorCovers() const { return m_covers.get(); }
+
     // Shows the dialog modally over its owner: its load, its window in front of the owner's,
     // which takes no input meanwhile; returns when the dialog's form was closed.
     void showModal(Form& dialog, Form& owner);
@@ -68,6 +73,8 @@ private:
     std::string m_title;
     HCURSOR m_hand = nullptr;
     std::unique_ptr<FormWindow> m_window;
+    // While the show (a maximized form) runs: every other monitor covered.
+    std::unique_ptr<MonitorCovers> m_covers;
     std::vector<FormWindow*> m_dialogs;
     LARGE_INTEGER m_frequency{};
     LARGE_INTEGER m_lastPacedPass{};

@@ -8,6 +8,7 @@ add_library(glint_platform_win32 STATIC
     ${CMAKE_CURRENT_LIST_DIR}/form_window.cpp
     ${CMAKE_CURRENT_LIST_DIR}/form_window_class.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frame_buffer.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/monitor_covers.cpp
     ${CMAKE_CURRENT_LIST_DIR}/rect_list.cpp
     ${CMAKE_CURRENT_LIST_DIR}/stretched_picture.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ui_font.cpp

@@ -2,7 +2,8 @@
 # The Windows build under Wine, as make test-windows runs it: the logic tests as Windows programs,
 # then the real programs on a private X server (Xvfb + openbox), each part with a PASS or FAIL
 # line, and a closing count. Exits non-zero when any part failed. First, without Wine:
-#   programs     glintmaker.exe, pb.sys and sp.sys are 32-bit Windows GUI programs
+#   programs     glintmaker.exe, pb.sys and sp.sys are 32-bit Windows GUI programs, pb.sys aware
+#                of each monitor's DPI
 # On a machine that cannot run 32-bit x86 programs the parts under Wine are skipped (a SKIP line,
 # counted apart).
 #   logic tests  glint_tests.exe and the backend's own test programs: exit status 0 and
@@ -41,6 +42,9 @@ for program in glintmaker.exe pb.sys sp.sys; do
     programs_ok=0
   fi
 done
+# The show works in device pixels: its manifest says it is aware of each monitor's DPI.
+grep -q 'PerMonitorV2' "$dist/pb.sys" 2>/dev/null ||
+  { echo "    pb.sys: no manifest declaring per-monitor DPI awareness"; programs_ok=0; }
 if ((programs_ok)); then
   echo "PASS: glintmaker.exe, pb.sys and sp.sys are 32-bit Windows GUI programs"
   passed=$((passed + 1))

@@ -43,6 +43,12 @@ yellow_pixels() {
   convert "$work/shot.png" -crop "$1" -depth 8 txt:- 2>/dev/null |
     awk -F'[,:() ]+' '/^[0-9]/ && $3 > 190 && $4 > 190 && $5 < 80' | wc -l
 }
+# The height of the yellow caption in a region (WxH+X+Y) of the last shot, top to bottom row.
+yellow_height() {
+  convert "$work/shot.png" -crop "$1" -depth 8 txt:- 2>/dev/null |
+    awk -F'[,:() ]+' '/^[0-9]/ && $3 > 100 && $4 > 100 && $5 < 80 { print $2 }' | sort -n |
+    awk 'NR == 1 { top = $1 } { bottom = $1 } END { print NR ? bottom - top + 1 : 0 }'
+}
 # Windows with exactly this title on screen.
 window_of() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1; }
 shown() { [[ -n $(window_of "$1") ]]; }

@@ -3,6 +3,7 @@
 add_executable(glint_win32_window_tests
     ${CMAKE_CURRENT_LIST_DIR}/failing_program.cpp
     ${CMAKE_CURRENT_LIST_DIR}/form_window_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/monitor_covers_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/win32_runtime_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/window_pieces_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/window_tests_main.cpp
