@@ -11,6 +11,7 @@
 
 #include "platform/qt/qt_conversions.h"
 #include "platform/qt/qt_input.h"
+#include "platform/qt/xscreensaver_window.h"
 
 namespace glint::platform::qt {
 namespace {
@@ -40,6 +41,13 @@ void FormWindow::showForm() {
     Qt::WindowFlags flags = Qt::Window;
     if (m_form.borderless()) flags |= Qt::FramelessWindowHint;
     setWindowFlags(flags);
+    if (m_form.maximized() && showInEmbeddedWindow(*this, [this](QSize size) {
+            m_form.setPixelRect({0, 0, size.width(), size.height()});
+        })) {
+        // Inside XScreenSaver, which keeps the keyboard itself.
+        finishShowing();
+        return;
+    }
     if (m_form.maximized()) {
         // Without a window manager, full-screen alone leaves the window at its default size.
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
