@@ -79,7 +79,9 @@ std::string makeScreensaver(IdleWatcher watcher, const ScreensaverShow& show, in
     const std::string component = watcher == IdleWatcher::Swayidle ? "swayidle" : "xss-lock";
     return "已设为屏幕保护程序：电脑空闲 " + std::to_string(idleMinutes) + " 分钟后由 " +
            component + " 播放，下次登录起生效（登录时由 " + path +
-           " 启动）。\n\n要更改空闲时间，请编辑这个文件里的 Exec 一行；删除它即可取消。";
+           " 启动）。\n\n要更改空闲时间，请在应用程序菜单里这个屏保的右键菜单中再选一次“设为屏幕保"
+           "护程序”；"
+           "删除这个文件即可取消。";
 }
 
 std::string noWatcherMessage(const IdleChoice& choice, const std::string& menuName) {
