@@ -21,7 +21,7 @@ work=$(mktemp -d)
 user=glint-e2e-$$
 source "$(dirname "$0")/x_session.sh" xdotool import convert python3 xwininfo xscreensaver \
   xscreensaver-command xss-lock xset
-trap 'kill "${pids[@]}" 2>/dev/null; pkill -u "$user" 2>/dev/null; wait 2>/dev/null
+trap 'kill "${pids[@]}" $(players) 2>/dev/null; wait 2>/dev/null
   userdel "$user" 2>/dev/null; rm -rf "$work"' EXIT
 chmod 755 "$work"
 home=$work/home
