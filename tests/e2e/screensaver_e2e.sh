@@ -3,8 +3,9 @@
 # private X server (XScreenSaver runs no display modes as root):
 #   1. the installer installs a package and, asked, makes it XScreenSaver's one display mode; the
 #      user's other ~/.xscreensaver lines stay as they were;
-#   2. XScreenSaver activated shows the picture and the caption in its window; a key ends it and
-#      no player process is left;
+#   2. XScreenSaver activated on two monitors runs a player in each of its windows, showing the
+#      picture and the caption there, and only one of them plays the music; a key ends it and no
+#      player process is left;
 #   3. made the screensaver again where only xss-lock is found, the autostart entry's command
 #      starts the show at `xset s activate`, and a key ends it;
 #   4. the menu entry's "卸载" action removes the show and leaves no installed file, menu entry or
@@ -13,18 +14,18 @@
 set -uo pipefail
 setup=${1:?usage: screensaver_e2e.sh GLINT_SETUP GLINTSAVER}
 player=${2:?usage: screensaver_e2e.sh GLINT_SETUP GLINTSAVER}
-width=1024 height=768
+width=2048 height=768 centre=1024
 command -v runuser >/dev/null && command -v useradd >/dev/null ||
   { echo "SKIP: runuser and useradd are not installed"; exit 77; }
 ((EUID == 0)) || { echo "SKIP: making a test user takes root"; exit 77; }
 work=$(mktemp -d)
 user=glint-e2e-$$
-source "$(dirname "$0")/x_session.sh" xdotool import convert python3 xwininfo xscreensaver \
-  xscreensaver-command xss-lock xset
+source "$(dirname "$0")/x_session.sh" xdotool import convert python3 xwininfo xrandr \
+  xscreensaver xscreensaver-command xss-lock xset
 trap 'kill "${pids[@]}" $(players) 2>/dev/null; wait 2>/dev/null
   userdel "$user" 2>/dev/null; rm -rf "$work"' EXIT
 chmod 755 "$work"
-home=$work/home
+home=$work/home music=()
 useradd -M -d "$home" -s /bin/sh "$user" || fail "useradd $user failed"
 mkdir -p "$home" && chown "$user" "$home"
 as_user() { runuser -u "$user" -- env -i HOME="$home" DISPLAY="$DISPLAY" XDG_SESSION_TYPE=x11 \
@@ -34,8 +35,10 @@ package=$work/package
 mkdir -p "$package"
 convert -size 320x240 'xc:rgb(230,20,20)' "$package/red.jpg"
 printf '"red.jpg"\r\n' >"$package/pb.dat"
-printf '"none.wav"\r\n' >"$package/ms.dat"
-printf '"0"\r\n' >"$package/kg.ini"
+python3 -c 'import sys, wave; w = wave.open(sys.argv[1], "wb"); w.setnchannels(1)
+w.setsampwidth(2); w.setframerate(8000); w.writeframes(bytes(160000)); w.close()' "$package/tone.wav"
+printf '"tone.wav"\r\n' >"$package/ms.dat"
+printf '"1"\r\n' >"$package/kg.ini"
 printf '"End to end"\r\n' >"$package/timu.dat"
 cp "$player" "$package/pb.cc"
 cp "$setup" "$package/setup.exe"
@@ -66,7 +69,7 @@ caption_shown() {
   shot && (($(pixels "200x24+$((width - 200))+0" | awk '$3 > 190 && $4 > 190 && $5 < 60' |
     wc -l) > 20))
 }
-red_shown() { shot && pixel_is $((width / 2)) $((height / 2)) "230 20 20"; }
+red_shown() { shot && pixel_is "$centre" $((height / 2)) "230 20 20"; }
 players() { for p in /proc/[0-9]*; do
   [[ $(readlink "$p/exe" 2>/dev/null) == "$installed/pb.cc" ]] && echo "${p#/proc/}"; done; }
 no_player() { [[ -z $(players) ]]; }
@@ -98,23 +101,33 @@ grep -q $'^mode:\t\tone$' "$home/.xscreensaver" && grep -q $'^selected:\t0$' "$h
 others "$home/.xscreensaver" | cmp -s - "$work/others" || fail "the user's other lines changed"
 echo "ok: installed and made XScreenSaver's one mode; the user's other lines are unchanged"
 
-# 2. XScreenSaver shows it, and a key ends it
+# 2. XScreenSaver on two monitors shows it, and a key ends it
+xrandr --setmonitor left 1024/270x768/203+0+0 screen >/dev/null &&
+  xrandr --setmonitor right 1024/270x768/203+1024+0 none >/dev/null || fail "cannot make two monitors"
+centre=512
 as_user xscreensaver --no-splash >"$work/xscreensaver.out" 2>&1 &
 pids+=($!)
 wait_for 10 as_user xscreensaver-command -version >/dev/null 2>&1 || fail "xscreensaver did not start"
 as_user xscreensaver-command -activate >/dev/null 2>&1
 wait_for 15 caption_shown || fail "no caption in XScreenSaver's window"
 wait_for 15 red_shown || fail "no picture in XScreenSaver's window"
-(($(players | wc -l) == 1)) || fail "$(players | wc -l) player processes for one screen"
-daemon=$(tr '\0' '\n' <"/proc/$(players)/environ" | sed -n 's/^XSCREENSAVER_WINDOW=//p')
-[[ -n $daemon ]] || fail "the player was started without XSCREENSAVER_WINDOW"
-xwininfo -children -id "$daemon" | grep -Eq '^ +[1-9][0-9]* childr?e?n?:' ||
-  fail "the player has no window inside XScreenSaver's"
+(($(players | wc -l) == 2)) || fail "$(players | wc -l) player processes for two monitors"
+for player in $(players); do
+  daemon=$(tr '\0' '\n' <"/proc/$player/environ" | sed -n 's/^XSCREENSAVER_WINDOW=//p')
+  [[ -n $daemon ]] || fail "a player was started without XSCREENSAVER_WINDOW"
+  xwininfo -children -id "$daemon" | grep -Eq '^ +[1-9][0-9]* childr?e?n?:' ||
+    fail "a player has no window inside XScreenSaver's"
+  grep -q "FLOCK .* $player " /proc/locks && music+=("$player")
+done
+((${#music[@]} == 1)) || fail "${#music[@]} of the two players hold the music"
 [[ -n ${GLINT_SHOTS:-} ]] && cp "$work/shot.png" "$GLINT_SHOTS/xscreensaver.png"
 xdotool key shift
 wait_for 5 no_player || fail "a player process is left after a key"
 as_user xscreensaver-command -exit >/dev/null 2>&1
-echo "ok: XScreenSaver shows the picture and caption; a key ends it, no player left"
+xrandr --delmonitor left >/dev/null && xrandr --delmonitor right >/dev/null
+centre=1024
+echo "ok: XScreenSaver shows the picture and caption on both monitors, one plays the music;"\
+  "a key ends it, no player left"
 
 # 3. where only xss-lock is found: the autostart entry's command, at `xset s activate`
 mkdir -p "$work/bin" && ln -s "$(command -v xss-lock)" "$(command -v xset)" "$work/bin/"
