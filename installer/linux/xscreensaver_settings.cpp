@@ -267,6 +267,13 @@ std::optional<std::string> withdrawShow(const std::string& settings, const std::
         if (newline) before += '\n';
     }
     lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(ours->line));
+    // A list left empty goes with its lines, so that XScreenSaver falls back to its own list
+    // again, as before the show's entry made one.
+    const Resource rest = findResource(lines, "programs");
+    if (entriesOf(lines, rest).empty()) {
+        lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(rest.first),
+                    lines.begin() + static_cast<std::ptrdiff_t>(rest.last) + 1);
+    }
 
     const std::string selectedText = valueOf(lines, "selected");
     char* end = nullptr;

@@ -26,7 +26,8 @@ std::string selectShow(const std::optional<std::string>& settings, const ShowEnt
 
 // The settings text without the entry that starts this launcher, nothing when it has none. When
 // the show was the selected mode, XScreenSaver blanks the screen from then on ("mode: blank",
-// "selected: -1"); a selected entry after it keeps its place number right.
+// "selected: -1"); a selected entry after it keeps its place number right. A list left with no
+// entry is taken out, and XScreenSaver's own list counts again.
 std::optional<std::string> withdrawShow(const std::string& settings, const std::string& launcher);
 
 // The name as an entry can hold it: no quote, backslash or control character; never empty.
