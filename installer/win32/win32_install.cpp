@@ -91,8 +91,8 @@ std::string menuNameFor(const std::string& caption, int number) {
 }
 
 WindowsInstalled install(const std::string& packageFolder, const InstallPlan& plan,
-                         std::string_view launcherImage, const InstallTarget& target,
-                         platform::Files& files) {
+                         std::string_view launcherImage, const std::string& setupProgram,
+                         const InstallTarget& target, platform::Files& files) {
     std::error_code error;
     fs::create_directories(package::filePath(target.root), error);
     const WindowsInstalled installed = makeFreeFolder(target, plan.caption);
@@ -102,6 +102,7 @@ WindowsInstalled install(const std::string& packageFolder, const InstallPlan& pl
                            package::namedPath(installed.folder, name));
         }
         writeNewFile(installed.launcher, launcherImage);
+        files.copyFile(setupProgram, package::namedPath(installed.folder, kUninstallerName));
         saveShortcut(installed.shortcut,
                      {installed.launcher, "/s", installed.folder, "Glint 屏幕保护程序"});
     } catch (const std::exception& failure) {

@@ -15,6 +15,8 @@ namespace glint::installer::win32 {
 
 // The launcher's file name in an installed folder; Windows starts screensavers by this extension.
 inline constexpr const char* kLauncherName = "glint.scr";
+// The installer's copy in an installed folder, which removes the show.
+inline constexpr const char* kUninstallerName = "uninstall.exe";
 
 struct InstallTarget {
     std::string root;      // the folder that holds the installed packages, made when missing
@@ -38,10 +40,11 @@ InstallTarget userTarget();
 std::string menuNameFor(const std::string& caption, int number);
 
 // Copies the package into the first free folder root\screensaver-N whose shortcut name is free
-// too, writes the launcher's bytes there as glint.scr and adds the shortcut, the last step. On a
-// failure the new folder is removed again and InstallError is thrown.
+// too, writes the launcher's bytes there as glint.scr, copies setupProgram there as the show's
+// uninstaller (uninstall.exe) and adds the shortcut, the last step. On a failure the new folder
+// is removed again and InstallError is thrown.
 WindowsInstalled install(const std::string& packageFolder, const InstallPlan& plan,
-                         std::string_view launcherImage, const InstallTarget& target,
-                         platform::Files& files);
+                         std::string_view launcherImage, const std::string& setupProgram,
+                         const InstallTarget& target, platform::Files& files);
 
 }  // namespace glint::installer::win32

@@ -11,6 +11,7 @@
 
 #include "platform/qt/qt_conversions.h"
 #include "platform/qt/qt_input.h"
+#include "platform/qt/xscreensaver_window.h"
 
 namespace glint::platform::qt {
 namespace {
@@ -54,11 +55,17 @@ void FormWindow::showForm() {
     Qt::WindowFlags flags = Qt::Window;
     if (m_form.borderless()) flags |= Qt::FramelessWindowHint;
     setWindowFlags(flags);
+    if (m_form.maximized()) m_ratio = logicPixelRatio(m_use, QGuiApplication::primaryScreen());
+    if (m_form.maximized() && showInEmbeddedWindow(*this, m_ratio, [this](QSize size) {
+            m_form.setPixelRect({0, 0, size.width(), size.height()});
+        })) {
+        // Inside XScreenSaver, which keeps the keyboard itself.
+        finishShowing();
+        return;
+    }
     if (m_form.maximized()) {
         // Without a window manager, full-screen alone leaves the window at its default size.
-        const QScreen* primary = QGuiApplication::primaryScreen();
-        m_ratio = logicPixelRatio(m_use, primary);
-        const QRect screen = primary->geometry();
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
         const QRect area = toForm(QRegion(screen)).boundingRect();
         m_form.setPixelRect({area.x(), area.y(), area.width(), area.height()});
         setGeometry(screen);

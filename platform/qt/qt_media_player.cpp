@@ -33,7 +33,7 @@ void QtMediaPlayer::stop() {
 
 void QtMediaPlayer::start() {
     m_startPending = false;
-    if (!m_wanted) return;
+    if (!m_wanted || !m_turn.take()) return;
     m_output = std::make_unique<QAudioOutput>();
     m_output->setVolume(
         QAudio::convertVolume(kVolumeDb, QAudio::DecibelVolumeScale, QAudio::LinearVolumeScale));

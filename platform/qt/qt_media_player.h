@@ -6,6 +6,7 @@
 #include <QUrl>
 #include <memory>
 
+#include "platform/qt/music_turn.h"
 #include "platform/services.h"
 
 namespace glint::platform::qt {
@@ -42,6 +43,7 @@ private:
     bool m_startPending = false;
     std::unique_ptr<QAudioOutput> m_output;
     std::unique_ptr<QMediaPlayer> m_player;
+    MusicTurn m_turn;
     // Ends a pending start with the player.
     QObject m_context;
 };

@@ -9,6 +9,8 @@
 #include <iostream>
 #include <thread>
 
+#include "platform/qt/xscreensaver_window.h"
+
 namespace glint::platform::qt {
 
 QtRuntime::QtRuntime(TimerScheduler& timers, ScreenUse use) : m_timers(timers), m_use(use) {
@@ -35,7 +37,8 @@ void QtRuntime::start(Form& form) {
         fail("Unknown failure");
     }
     m_window->showForm();
-    if (m_use == ScreenUse::Show && form.maximized()) {
+    // Inside XScreenSaver the daemon covers every monitor itself, one show on each.
+    if (m_use == ScreenUse::Show && form.maximized() && !embeddedWindowFromEnvironment()) {
         m_covers = std::make_unique<MonitorCovers>(*m_window);
     }
     m_timers.start();

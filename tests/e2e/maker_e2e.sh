@@ -30,6 +30,9 @@ package=$own/制作好的屏幕程序
 "$cmake" --install "$build" --prefix "$own" >/dev/null || fail "cannot lay out the own folder"
 [[ -x $own/glintmaker && -d $package ]] || fail "no glintmaker or package folder in $own"
 export XDG_DATA_HOME=$work/data
+# The installer's screensaver settings go to a home of the test's own.
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config
+mkdir -p "$HOME"
 "$own/glintmaker" 2>"$work/maker.err" &
 maker=$!
 wait_for 10 xdotool search --onlyvisible --name '^Glint$' >/dev/null || fail "no main window"
@@ -207,6 +210,9 @@ wait_for 10 shown "$installer" || fail "the installer did not ask"
 answer "$installer" Return
 installed() { [[ -f $XDG_DATA_HOME/glint/screensavers/screensaver-1/pb.cc ]]; }
 wait_for 10 installed || fail "the package was not installed"
+# No to the offer to make it the screensaver, then the closing message.
+wait_for 5 shown "$installer" && answer "$installer" n
+sleep 0.5
 wait_for 5 shown "$installer" && answer "$installer" Return
 echo "ok: the installer started from the main window installs the package"
 

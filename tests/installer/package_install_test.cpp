@@ -1,4 +1,4 @@
-#include "installer/package_install.h"
+#include "installer/linux/package_install.h"
 
 #include <gtest/gtest.h>
 
@@ -41,26 +41,33 @@ TEST_F(Install, CopiesThePlayerItsListsAndItsMediaIntoAFolderOfItsOwn) {
     EXPECT_EQ(plan.caption, "Ann 的假日");
     EXPECT_EQ(plan.files, (std::vector<std::string>{"pb.cc", "pb.dat", "ms.dat", "kg.ini",
                                                     "timu.dat", "a.jpg", "海边.jpg", "m.wav"}));
-    const Installed first = install(package.path(), plan, data.path(), files);
+    const Installed first =
+        install(package.path(), plan, data.path(), package.file("setup.exe"), files);
     EXPECT_EQ(first.folder, data.path() + "/glint/screensavers/screensaver-1");
     EXPECT_EQ(TempFolder::readFile(first.folder + "/海边.jpg"), "海边.jpg");
     EXPECT_EQ(::access((first.folder + "/pb.cc").c_str(), X_OK), 0);
     EXPECT_FALSE(fs::exists(first.folder + "/dsi.ini"));
     EXPECT_FALSE(fs::exists(first.folder + "/setup.exe"));
     EXPECT_EQ(first.menuName, "Ann 的假日 (1)");
+    EXPECT_EQ(::access((first.folder + "/glint-setup").c_str(), F_OK), 0);
+    EXPECT_EQ(::access(first.launcher.c_str(), X_OK), 0);
+    EXPECT_EQ(menuEntryOf(first.folder), data.path() + "/applications/glint-screensaver-1.desktop");
 
     // A second installation never touches the first.
-    const Installed second = install(package.path(), plan, data.path(), files);
+    const Installed second =
+        install(package.path(), plan, data.path(), package.file("setup.exe"), files);
     EXPECT_EQ(second.folder, data.path() + "/glint/screensavers/screensaver-2");
     EXPECT_EQ(second.menuEntry, data.path() + "/applications/glint-screensaver-2.desktop");
     EXPECT_TRUE(fs::exists(first.folder + "/a.jpg"));
 }
 
 TEST_F(Install, TheMenuEntryStartsThePlayerWhateverItsPathHoldsAndNothingElse) {
-    const std::string entry = desktopEntry("Ann\nX", "/home/a b/$x\"%/pb.cc", "/home/a b");
+    const std::string entry = desktopEntry("Ann\nX", "/home/a b/$x\"%");
     EXPECT_NE(entry.find("Name=Ann\\nX\n"), std::string::npos);
     EXPECT_NE(entry.find("Exec=\"/home/a b/\\\\$x\\\\\"%%/pb.cc\"\n"), std::string::npos) << entry;
-    EXPECT_NE(entry.find("Path=/home/a b\n"), std::string::npos);
+    EXPECT_NE(entry.find("Path=/home/a b/$x\"%\n"), std::string::npos);
+    EXPECT_NE(entry.find("Exec=\"/home/a b/\\\\$x\\\\\"%%/glint-setup\" --uninstall\n"),
+              std::string::npos);
 }
 
 TEST_F(Install, APackageMissingAFileOrListingAPathIsRefusedBeforeAnythingIsCopied) {
@@ -82,7 +89,8 @@ TEST_F(Install, APackageMissingAFileOrListingAPathIsRefusedBeforeAnythingIsCopie
 TEST_F(Install, AFailedCopyRemovesTheHalfMadeFolder) {
     InstallPlan plan = planInstall(package.path());
     plan.files.push_back("vanished.jpg");
-    EXPECT_THROW(install(package.path(), plan, data.path(), files), InstallError);
+    EXPECT_THROW(install(package.path(), plan, data.path(), package.file("setup.exe"), files),
+                 InstallError);
     EXPECT_FALSE(fs::exists(data.path() + "/glint/screensavers/screensaver-1"));
 }
 

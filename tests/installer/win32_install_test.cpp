@@ -14,7 +14,9 @@
 
 #include "installer/win32/screensaver_arguments.h"
 #include "installer/win32/win32_com.h"
+#include "installer/win32/win32_removal.h"
 #include "installer/win32/win32_screensaver_setting.h"
+#include "installer/win32/win32_uninstall_entry.h"
 #include "package/paths.h"
 #include "package/quoted_list.h"
 #include "platform/win32/wide_text.h"
@@ -81,7 +83,8 @@ TEST_F(WindowsInstall, CopiesThePackageAndTheLauncherIntoTheFirstFreeFolderWithA
     user.write("Programs\\小安的假日 (2).lnk", "another program's");
     const std::string othersShortcut = user.file("Programs\\小安的假日 (2).lnk");
     const InstallPlan plan = planInstall(package.path());
-    const WindowsInstalled first = install(package.path(), plan, "MZ launcher", target, files);
+    const WindowsInstalled first =
+        install(package.path(), plan, "MZ launcher", package.file("setup.exe"), target, files);
     EXPECT_EQ(first.folder, target.root + "\\screensaver-3");
     EXPECT_FALSE(exists(target.root + "\\screensaver-2"));
     EXPECT_EQ(TempFolder::readFile(othersShortcut), "another program's");
@@ -101,7 +104,8 @@ TEST_F(WindowsInstall, CopiesThePackageAndTheLauncherIntoTheFirstFreeFolderWithA
         << linkTarget;
     EXPECT_EQ(arguments, "/s");
 
-    const WindowsInstalled second = install(package.path(), plan, "MZ launcher", target, files);
+    const WindowsInstalled second =
+        install(package.path(), plan, "MZ launcher", package.file("setup.exe"), target, files);
     EXPECT_EQ(second.folder, target.root + "\\screensaver-4");
     EXPECT_TRUE(exists(first.folder + "\\pb.cc"));
     EXPECT_TRUE(exists(first.shortcut));
@@ -110,14 +114,16 @@ TEST_F(WindowsInstall, CopiesThePackageAndTheLauncherIntoTheFirstFreeFolderWithA
 TEST_F(WindowsInstall, AFailedInstallationRemovesItsHalfMadeFolderAndShortcut) {
     InstallPlan plan = planInstall(package.path());
     plan.files.push_back("vanished.jpg");
-    EXPECT_THROW(install(package.path(), plan, "MZ", target, files), InstallError);
+    EXPECT_THROW(install(package.path(), plan, "MZ", package.file("setup.exe"), target, files),
+                 InstallError);
     EXPECT_FALSE(exists(target.root + "\\screensaver-1"));
     EXPECT_TRUE(fs::is_empty(package::filePath(target.programs)));
 
     // No Start menu folder to put the shortcut in: everything copied before is taken away.
     plan = planInstall(package.path());
     target.programs = user.file("missing\\Programs");
-    EXPECT_THROW(install(package.path(), plan, "MZ", target, files), InstallError);
+    EXPECT_THROW(install(package.path(), plan, "MZ", package.file("setup.exe"), target, files),
+                 InstallError);
     EXPECT_FALSE(exists(target.root + "\\screensaver-1"));
 }
 
@@ -133,6 +139,46 @@ TEST_F(WindowsInstall, ListsMadeOnWindowsNameTheirFilesInTheCodePageAndOnlyPlain
         list("pb.dat", {"b.jpg", name});
         EXPECT_THROW(planInstall(package.path()), InstallError) << name;
     }
+}
+
+TEST_F(WindowsInstall, RemovalLeavesNothingOfTheShowAndWithdrawsOnlyItsOwnScreensaver) {
+    const InstallPlan plan = planInstall(package.path());
+    const auto first =
+        install(package.path(), plan, "MZ", package.file("setup.exe"), target, files);
+    const auto second =
+        install(package.path(), plan, "MZ", package.file("setup.exe"), target, files);
+    EXPECT_EQ(TempFolder::readFile(first.folder + "\\uninstall.exe"), "setup.exe");
+    // Keys of the test's own, never the user's real settings.
+    HKEY desktop = nullptr;
+    HKEY uninstall = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Glint\\RemovalTest\\Desktop", 0,
+                              nullptr, 0, KEY_ALL_ACCESS, nullptr, &desktop, nullptr),
+              ERROR_SUCCESS);
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Glint\\RemovalTest\\Uninstall", 0,
+                              nullptr, 0, KEY_ALL_ACCESS, nullptr, &uninstall, nullptr),
+              ERROR_SUCCESS);
+    writeScreensaverSetting(desktop, second.launcher);
+    writeUninstallEntry(uninstall, first);
+    writeUninstallEntry(uninstall, second);
+    auto saver = [&] {
+        return RegGetValueW(desktop, nullptr, L"SCRNSAVE.EXE", RRF_RT_REG_SZ, nullptr, nullptr,
+                            nullptr) == ERROR_SUCCESS;
+    };
+
+    EXPECT_TRUE(removeInstalled(desktop, uninstall, first.folder).empty());
+    EXPECT_FALSE(exists(first.folder));
+    EXPECT_FALSE(exists(first.shortcut));
+    EXPECT_FALSE(shortcutOf(uninstall, first.folder));
+    EXPECT_TRUE(saver());
+    EXPECT_EQ(shortcutOf(uninstall, second.folder), second.shortcut);
+
+    EXPECT_TRUE(removeInstalled(desktop, uninstall, second.folder).empty());
+    EXPECT_FALSE(saver());
+    EXPECT_FALSE(exists(second.folder));
+    EXPECT_TRUE(fs::is_empty(package::filePath(target.programs)));
+    RegCloseKey(desktop);
+    RegCloseKey(uninstall);
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Glint\\RemovalTest");
 }
 
 TEST(MenuName, IsTheCaptionWithWhatWindowsRefusesInANameReplaced) {

@@ -4,7 +4,8 @@
 # launcher glint.scr, makes it the screensaver when asked to, and says where it went. The launcher
 # ends at once for a preview or configuration request and shows the show for "/s" until a key.
 # A "no" installs nothing; a package missing a picture is refused with status 1 and leaves no
-# folder behind. Run by run_smoke.sh.
+# folder behind. The installed show is in the user's list of installed programs, and its
+# uninstaller removes its folder, shortcut, screensaver setting and list entry. Run by run_smoke.sh.
 # usage: installer_smoke.sh WINDOWS_DIST LINUX_BUILD
 set -uo pipefail
 dist=${1:?usage: installer_smoke.sh WINDOWS_DIST LINUX_BUILD}
@@ -25,6 +26,8 @@ programs="$(user_folder APPDATA)/Microsoft/Windows/Start Menu/Programs"
 rm -rf "$local_data/Glint"
 rm -f "$programs"/Glint*.lnk
 wine reg delete 'HKCU\Control Panel\Desktop' /v SCRNSAVE.EXE /f >/dev/null 2>&1
+entry='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Glint screensaver-1'
+wine reg delete "$entry" /f >/dev/null 2>&1
 installed="$local_data/Glint/Screensavers/screensaver-1"
 
 # Answers the message box that follows the one with this window id (or the first for "").
@@ -68,6 +71,11 @@ launcher=$(setting SCRNSAVE.EXE)
   fail "SCRNSAVE.EXE is \"$launcher\", not the installed launcher"
 [[ $(setting ScreenSaveActive) == 1 ]] || fail "ScreenSaveActive is not 1"
 echo "ok: the launcher is the user's screensaver: $launcher"
+uninstall=$(wine reg query "$entry" /v UninstallString 2>/dev/null | tr -d '\r' |
+  sed -n 's/^ *UninstallString *REG_SZ *//p')
+[[ $uninstall == "\"$(winepath -w "$installed/uninstall.exe" 2>/dev/null)\" /uninstall" &&
+  -f $installed/uninstall.exe ]] || fail "no uninstaller in the installed programs: \"$uninstall\""
+echo "ok: the show is in the list of installed programs: $uninstall"
 
 # 2. the launcher: a preview or configuration request ends it at once, "/s" shows the show
 for request in "/p 1234" "/c" "/c:1234"; do
@@ -111,3 +119,17 @@ wait_end "$setup" 10 || fail "the installer did not end after its message"
 ((status == 1)) || fail "a refused package ended the installer with status $status, not 1"
 [[ ! -e $local_data/Glint/Screensavers/screensaver-2 ]] || fail "a refused package left a folder"
 echo "ok: a package missing a picture is refused with status 1"
+
+# 5. the uninstaller from the list of installed programs: asks once, removes everything of the show
+wine "$installed/uninstall.exe" /uninstall >>"$work/setup.out" 2>&1 &
+next_box "" y || fail "the uninstaller did not ask"
+keep_shot removal-question
+# The closing message comes from the copy, a program of its own, which may get the ended
+# program's window id again.
+next_box "" Return || fail "no message after the removal"
+keep_shot removal-done
+removed() { [[ ! -e $installed && -z $(ls "$programs"/Glint*" (1).lnk" 2>/dev/null) ]]; }
+wait_for 15 removed || fail "the removal left $(ls "$installed" "$programs" 2>&1 | tr '\n' ' ')"
+[[ -z $(setting SCRNSAVE.EXE) ]] || fail "the removal left SCRNSAVE.EXE"
+! wine reg query "$entry" >/dev/null 2>&1 || fail "the removal left the installed programs entry"
+echo "ok: the uninstaller removes the folder, shortcut, screensaver setting and list entry"
