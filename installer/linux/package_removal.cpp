@@ -9,11 +9,12 @@
 
 namespace glint::installer {
 
-std::vector<std::string> removeInstalled(const std::string& folder, const UserFolders& folders) {
+std::vector<std::string> removeInstalled(const std::string& folder, const UserFolders& folders,
+                                         WatcherProcesses& processes) {
     namespace fs = std::filesystem;
     std::vector<std::string> left;
     try {
-        withdrawScreensaver(package::namedPath(folder, kLauncherName), folders);
+        withdrawScreensaver(package::namedPath(folder, kLauncherName), folders, processes);
     } catch (const InstallError& failure) {
         left.push_back(std::string("屏幕保护程序的设置（") + failure.what() + "）");
     }

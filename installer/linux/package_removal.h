@@ -13,6 +13,7 @@ namespace glint::installer {
 
 // Removes the show installed in this folder (laid out by install) and returns what is left of
 // it, each a line to show the user; empty when everything is gone.
-std::vector<std::string> removeInstalled(const std::string& folder, const UserFolders& folders);
+std::vector<std::string> removeInstalled(const std::string& folder, const UserFolders& folders,
+                                         WatcherProcesses& processes);
 
 }  // namespace glint::installer

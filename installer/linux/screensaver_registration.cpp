@@ -7,6 +7,7 @@
 
 #include "installer/install_plan.h"
 #include "installer/linux/desktop_entry_text.h"
+#include "installer/linux/screensaver_launcher.h"
 #include "installer/linux/text_file.h"
 #include "installer/linux/xscreensaver_settings.h"
 
@@ -17,15 +18,44 @@ namespace {
 // withdraws only its own entry.
 constexpr const char* kLauncherKey = "X-Glint-Launcher=";
 
-std::string watcherCommand(IdleWatcher watcher, const std::string& launcher, int idleMinutes) {
-    const std::string seconds = std::to_string(idleMinutes * 60);
-    if (watcher == IdleWatcher::Swayidle) {
-        // swayidle hands its command to the shell.
-        return "swayidle -w timeout " + seconds + " " + execArgument(shellWord(launcher));
+// The words of an Exec line: the program as it stands, each argument quoted unless it is a plain
+// option or number.
+std::string execLine(const std::vector<std::string>& words) {
+    std::string line = words.front();
+    for (auto word = words.begin() + 1; word != words.end(); ++word) {
+        const bool plain =
+            !word->empty() &&
+            word->find_first_not_of("abcdefghijklmnopqrstuvwxyz0123456789-") == std::string::npos;
+        line += " " + (plain ? *word : execArgument(*word));
     }
-    // xss-lock starts the show when the X server's screensaver timer runs out, which xset sets.
-    return "sh -c " + execArgument("xset s " + seconds + " 0; exec xss-lock --ignore-sleep -- " +
-                                   shellWord(launcher));
+    return line;
+}
+
+// The XScreenSaver daemon at every login, for a system that does not start it.
+constexpr const char* kXScreenSaverAutostart =
+    "[Desktop Entry]\n"
+    "Type=Application\n"
+    "Name=XScreenSaver\n"
+    "Exec=xscreensaver --no-splash\n"
+    "TryExec=xscreensaver\n"
+    "Terminal=false\n"
+    "NoDisplay=true\n";
+
+// Sees that the XScreenSaver daemon runs now and at every login; the user's autostart entry
+// when one was made.
+std::string keepXScreenSaverRunning(const UserFolders& folders, WatcherProcesses& processes) {
+    namespace fs = std::filesystem;
+    std::string made;
+    std::error_code error;
+    const std::string entry = xscreensaverAutostartPath(folders);
+    if (!fs::exists(folders.systemAutostart + "/xscreensaver.desktop", error) &&
+        !fs::exists(entry, error)) {
+        fs::create_directories(fs::path(entry).parent_path(), error);
+        replaceTextFile(entry, kXScreenSaverAutostart);
+        made = entry;
+    }
+    if (!processes.xscreensaverRuns()) processes.startDetached({"xscreensaver", "--no-splash"});
+    return made;
 }
 
 }  // namespace
@@ -45,6 +75,22 @@ std::string autostartEntryPath(const UserFolders& folders) {
     return folders.config + "/autostart/glint-screensaver.desktop";
 }
 
+std::string xscreensaverAutostartPath(const UserFolders& folders) {
+    return folders.config + "/autostart/xscreensaver.desktop";
+}
+
+std::vector<std::string> watcherCommand(IdleWatcher watcher, const std::string& launcher,
+                                        int idleMinutes) {
+    const std::string seconds = std::to_string(idleMinutes * 60);
+    // swayidle hands its command to the shell.
+    if (watcher == IdleWatcher::Swayidle) {
+        return {"swayidle", "-w", "timeout", seconds, shellWord(launcher)};
+    }
+    // xss-lock starts the show when the X server's screensaver timer runs out, which xset sets.
+    return {"/bin/sh", "-c",
+            "xset s " + seconds + " 0; exec xss-lock --ignore-sleep -- " + shellWord(launcher)};
+}
+
 std::string autostartEntry(IdleWatcher watcher, const ScreensaverShow& show, int idleMinutes) {
     return "[Desktop Entry]\n"
            "Type=Application\n"
@@ -55,7 +101,7 @@ std::string autostartEntry(IdleWatcher watcher, const ScreensaverShow& show, int
            entryValue("电脑空闲 " + std::to_string(idleMinutes) + " 分钟后播放屏幕保护程序") +
            "\n"
            "Exec=" +
-           entryValue(watcherCommand(watcher, show.launcher, idleMinutes)) +
+           entryValue(execLine(watcherCommand(watcher, show.launcher, idleMinutes))) +
            "\n"
            "Terminal=false\n"
            "NoDisplay=true\n" +
@@ -63,23 +109,27 @@ std::string autostartEntry(IdleWatcher watcher, const ScreensaverShow& show, int
 }
 
 std::string makeScreensaver(IdleWatcher watcher, const ScreensaverShow& show, int idleMinutes,
-                            const UserFolders& folders) {
+                            const UserFolders& folders, WatcherProcesses& processes) {
     if (watcher == IdleWatcher::XScreenSaver) {
         const std::string path = xscreensaverSettingsPath(folders);
         replaceTextFile(path, selectShow(readTextFile(path), {show.name, show.launcher}));
+        const std::string autostart = keepXScreenSaverRunning(folders, processes);
         return "已设为屏幕保护程序：由 XScreenSaver 播放，它的显示模式“" + entryName(show.name) +
-               "”已选为唯一的模式（设置在 " + path +
-               "）。\n\n要更改，请运行 xscreensaver-settings。XScreenSaver 须在登录时运行"
-               "（xscreensaver --no-splash）。";
+               "”已选为唯一的模式（设置在 " + path + "）。XScreenSaver 现在就在运行" +
+               (autostart.empty() ? "" : "，每次登录时启动（" + autostart + "）") +
+               "。\n\n要更改，请运行 xscreensaver-settings。";
     }
     const std::string path = autostartEntryPath(folders);
     std::error_code error;
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);
     replaceTextFile(path, autostartEntry(watcher, show, idleMinutes));
+    // One watcher at a time, the one the entry starts at the next login.
+    processes.stopWatchers(kLauncherName);
+    processes.startDetached(watcherCommand(watcher, show.launcher, idleMinutes));
     const std::string component = watcher == IdleWatcher::Swayidle ? "swayidle" : "xss-lock";
     return "已设为屏幕保护程序：电脑空闲 " + std::to_string(idleMinutes) + " 分钟后由 " +
-           component + " 播放，下次登录起生效（登录时由 " + path +
-           " 启动）。\n\n要更改空闲时间，请在应用程序菜单里这个屏保的右键菜单中再选一次“设为屏幕保"
+           component + " 播放，现在起生效，每次登录时由 " + path +
+           " 启动。\n\n要更改空闲时间，请在应用程序菜单里这个屏保的右键菜单中再选一次“设为屏幕保"
            "护程序”；"
            "删除这个文件即可取消。";
 }
@@ -100,7 +150,9 @@ std::string noWatcherMessage(const IdleChoice& choice, const std::string& menuNa
     return "没有设为屏幕保护程序：没有找到图形桌面会话。";
 }
 
-void withdrawScreensaver(const std::string& launcher, const UserFolders& folders) {
+void withdrawScreensaver(const std::string& launcher, const UserFolders& folders,
+                         WatcherProcesses& processes) {
+    processes.stopWatchers(launcher);
     const std::string settings = xscreensaverSettingsPath(folders);
     if (const auto text = readTextFile(settings)) {
         if (const auto without = withdrawShow(*text, launcher)) replaceTextFile(settings, *without);

@@ -63,10 +63,11 @@ std::string offerScreensaver(const std::string& name, const std::string& folder,
                                        kDefaultIdleMinutes, 1, 24 * 60, 1, &chosen);
         if (!chosen) return "没有设为屏幕保护程序。";
     }
+    SystemWatcherProcesses processes;
     try {
         return makeScreensaver(choice.watcher,
                                {name, glint::package::namedPath(folder, kLauncherName)}, minutes,
-                               userFolders());
+                               userFolders(), processes);
     } catch (const InstallError& failure) {
         return std::string("没有设为屏幕保护程序：") + failure.what();
     }
@@ -110,7 +111,8 @@ int removeInstalledShow(const std::string& folder) {
              QMessageBox::No)) {
         return 0;
     }
-    const std::vector<std::string> left = removeInstalled(folder, userFolders());
+    SystemWatcherProcesses processes;
+    const std::vector<std::string> left = removeInstalled(folder, userFolders(), processes);
     if (left.empty()) {
         QMessageBox::information(nullptr, kTitle, QStringLiteral("已卸载。"));
         return 0;

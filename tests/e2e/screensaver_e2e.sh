@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # The installed show as the Linux desktop's screensaver, as an unprivileged user meets it on a
 # private X server (XScreenSaver runs no display modes as root):
-#   1. the installer installs a package and, asked, makes it XScreenSaver's one display mode; the
-#      user's other ~/.xscreensaver lines stay as they were;
+#   1. the installer installs a package and, asked, makes it XScreenSaver's one display mode and
+#      starts the daemon, now and at every login; the user's other ~/.xscreensaver lines stay as
+#      they were;
 #   2. XScreenSaver activated on two monitors runs a player in each of its windows, showing the
 #      picture and the caption there, and only one of them plays the music; a key ends it and no
 #      player process is left;
-#   3. made the screensaver again where only xss-lock is found, the autostart entry's command
-#      starts the show at `xset s activate`, and a key ends it;
+#   3. made the screensaver again where only xss-lock is found, xss-lock runs at once with the
+#      autostart entry's command, starts the show at `xset s activate`, and a key ends it;
 #   4. the menu entry's "卸载" action removes the show and leaves no installed file, menu entry or
 #      screensaver setting behind.
 # usage: screensaver_e2e.sh GLINT_SETUP GLINTSAVER
@@ -22,7 +23,7 @@ work=$(mktemp -d)
 user=glint-e2e-$$
 source "$(dirname "$0")/x_session.sh" xdotool import convert python3 xwininfo xrandr \
   xscreensaver xscreensaver-command xss-lock xset
-trap 'kill "${pids[@]}" $(players) 2>/dev/null; wait 2>/dev/null
+trap 'kill "${pids[@]}" $(players) 2>/dev/null; pkill -u "$user"; wait 2>/dev/null
   userdel "$user" 2>/dev/null; rm -rf "$work"' EXIT
 chmod 755 "$work"
 home=$work/home music=()
@@ -99,15 +100,16 @@ grep -q "^$(printf '\t\t\t\t')\"End to end\"	$installed/glint-screensaver -root"
 grep -q $'^mode:\t\tone$' "$home/.xscreensaver" && grep -q $'^selected:\t0$' "$home/.xscreensaver" ||
   fail "the show is not the one mode"
 others "$home/.xscreensaver" | cmp -s - "$work/others" || fail "the user's other lines changed"
+grep -q '^Exec=xscreensaver --no-splash$' "$home/.config/autostart/xscreensaver.desktop" ||
+  fail "XScreenSaver is not started at login"
 echo "ok: installed and made XScreenSaver's one mode; the user's other lines are unchanged"
 
 # 2. XScreenSaver on two monitors shows it, and a key ends it
 xrandr --setmonitor left 1024/270x768/203+0+0 screen >/dev/null &&
   xrandr --setmonitor right 1024/270x768/203+1024+0 none >/dev/null || fail "cannot make two monitors"
 centre=512
-as_user xscreensaver --no-splash >"$work/xscreensaver.out" 2>&1 &
-pids+=($!)
-wait_for 10 as_user xscreensaver-command -version >/dev/null 2>&1 || fail "xscreensaver did not start"
+wait_for 10 as_user xscreensaver-command -version >/dev/null 2>&1 ||
+  fail "the installer did not start xscreensaver"
 as_user xscreensaver-command -activate >/dev/null 2>&1
 wait_for 15 caption_shown || fail "no caption in XScreenSaver's window"
 wait_for 15 red_shown || fail "no picture in XScreenSaver's window"
@@ -139,22 +141,17 @@ sleep 0.3; shot; [[ -n ${GLINT_SHOTS:-} ]] && cp "$work/shot.png" "$GLINT_SHOTS/
 xdotool key Return
 next_box xss-lock-done Return || fail "no closing message for xss-lock"
 wait_end "$installer" 10 || fail "the installer did not end"
-grep -q '^Exec=sh -c "xset s 600 0; exec xss-lock --ignore-sleep -- ' "$autostart" ||
+grep -q '^Exec=/bin/sh -c "xset s 600 0; exec xss-lock --ignore-sleep -- ' "$autostart" ||
   fail "no xss-lock autostart entry: $(cat "$autostart" 2>/dev/null)"
-python3 -c 'import configparser, shlex, sys
-entry = configparser.RawConfigParser(interpolation=None); entry.optionxform = str
-entry.read(sys.argv[1]); print("\0".join(shlex.split(entry["Desktop Entry"]["Exec"])), end="")' \
-  "$autostart" >"$work/exec"
-mapfile -d '' -t command <"$work/exec"
-as_user "${command[@]}" >"$work/xss-lock.out" 2>&1 &
-pids+=($!)
+watching() { pgrep -u "$user" -f "^xss-lock --ignore-sleep -- $installed/glint-screensaver\$"; }
+wait_for 10 watching >/dev/null || fail "the installer did not start xss-lock"
 sleep 1
 as_user xset s activate
-wait_for 15 caption_shown || fail "xset s activate did not start the show: $(cat "$work/xss-lock.out")"
+wait_for 15 caption_shown || fail "xset s activate did not start the show"
 wait_for 15 red_shown || fail "no picture at xset s activate"
 xdotool key shift
 wait_for 5 no_player || fail "the show started by xss-lock did not end on a key"
-echo "ok: the autostart entry's xss-lock starts the show at xset s activate; a key ends it"
+echo "ok: xss-lock runs at once and starts the show at xset s activate; a key ends it"
 
 # 4. the menu entry's "卸载" action
 removal=$(sed -n '/^\[Desktop Action uninstall\]/,/^\[/ s/^Exec=//p' "$menu")
@@ -166,6 +163,7 @@ next_box removal-done Return || fail "no message after the removal"
 wait_end "$installer" 10 || fail "the removal did not end"
 ((status == 0)) || fail "the removal ended with status $status"
 [[ ! -e $installed && ! -e $menu && ! -e $autostart ]] || fail "the removal left files behind"
+wait_for 5 bash -c "! pgrep -u $user xss-lock" || fail "the removal left xss-lock running"
 ! grep -q glint "$home/.xscreensaver" || fail "the removal left the ~/.xscreensaver entry"
 others "$home/.xscreensaver" | cmp -s - "$work/others" || fail "the removal changed other lines"
 echo "ok: the removal leaves no installed file, menu entry or screensaver setting"
