@@ -10,21 +10,36 @@ constexpr WORD kIconResource = 1;
 
 }  // namespace
 
-void registerFormWindowClass(WNDPROC procedure) {
+namespace {
+
+void registerClass(const wchar_t* name, WNDPROC procedure, HBRUSH background, bool icon) {
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof existing;
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    if (GetClassInfoExW(instance, kFormWindowClass, &existing)) return;
+    if (GetClassInfoExW(instance, name, &existing)) return;
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_DBLCLKS;
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(kIconResource));
-    if (!windowClass.hIcon) windowClass.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
-    windowClass.lpszClassName = kFormWindowClass;
+    windowClass.hbrBackground = background;
+    if (icon) {
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(kIconResource));
+        if (!windowClass.hIcon) windowClass.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    }
+    windowClass.lpszClassName = name;
     if (!RegisterClassExW(&windowClass)) throw std::runtime_error("Cannot register the window");
+}
+
+}  // namespace
+
+void registerFormWindowClass(WNDPROC procedure) {
+    registerClass(kFormWindowClass, procedure, nullptr, true);
+}
+
+void registerWindowClass(const wchar_t* name, WNDPROC procedure, HBRUSH background) {
+    registerClass(name, procedure, background, false);
 }
 
 WindowStyles stylesFor(const Form& form, bool dialog) {

@@ -15,6 +15,22 @@ inline constexpr const wchar_t* kFormWindowClass = L"GlintForm";
 // Throws std::runtime_error when the system refuses.
 void registerFormWindowClass(WNDPROC procedure);
 
+// Registers a class of the program's windows once: double-clicks reported, the background
+// painted with the brush (none when null). Throws std::runtime_error when the system refuses.
+void registerWindowClass(const wchar_t* name, WNDPROC procedure, HBRUSH background);
+
+// The object a window was made for (the creation parameter of CreateWindowExW), kept in the
+// window's user data from its first message on; null once that is cleared.
+template <typename Owner>
+Owner* windowOwner(HWND window, UINT message, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
+    }
+    return reinterpret_cast<Owner*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
 struct WindowStyles {
     DWORD style;
     DWORD exStyle;

@@ -1,29 +1,13 @@
 #include "platform/win32/monitor_covers.h"
 
-#include <stdexcept>
-
 #include "platform/win32/form_window.h"
+#include "platform/win32/form_window_class.h"
 #include "platform/win32/win32_input.h"
 
 namespace glint::platform::win32 {
 namespace {
 
 constexpr const wchar_t* kCoverClass = L"GlintMonitorCover";
-
-void registerCoverClass(WNDPROC procedure) {
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW existing{};
-    existing.cbSize = sizeof existing;
-    if (GetClassInfoExW(instance, kCoverClass, &existing)) return;
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.style = CS_DBLCLKS;
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = instance;
-    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    windowClass.lpszClassName = kCoverClass;
-    if (!RegisterClassExW(&windowClass)) throw std::runtime_error("Cannot register the cover");
-}
 
 BOOL CALLBACK noteMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
     MONITORINFO info{};
@@ -37,7 +21,7 @@ BOOL CALLBACK noteMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
 }  // namespace
 
 MonitorCovers::MonitorCovers(FormWindow& show) : m_show(show) {
-    registerCoverClass(&coverProc);
+    registerWindowClass(kCoverClass, &coverProc, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     coverMonitors();
 }
 
@@ -74,12 +58,7 @@ void MonitorCovers::removeCovers() {
 }
 
 LRESULT CALLBACK MonitorCovers::coverProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<MonitorCovers*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* self = windowOwner<MonitorCovers>(window, message, lParam);
     if (!self) return DefWindowProcW(window, message, wParam, lParam);
     return self->handle(window, message, wParam, lParam);
 }
