@@ -10,8 +10,10 @@ add_library(glint_platform_win32_devices STATIC
     ${CMAKE_CURRENT_LIST_DIR}/picture_cursor.cpp
     ${CMAKE_CURRENT_LIST_DIR}/picture_decoder.cpp
     ${CMAKE_CURRENT_LIST_DIR}/program_start.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/question_box.cpp
     ${CMAKE_CURRENT_LIST_DIR}/win32_desktop.cpp
     ${CMAKE_CURRENT_LIST_DIR}/win32_media_player.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/win32_picture_fitting.cpp
     ${CMAKE_CURRENT_LIST_DIR}/win32_picture_loader.cpp
     ${CMAKE_CURRENT_LIST_DIR}/win32_services.cpp
 )
