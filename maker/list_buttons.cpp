@@ -60,8 +60,10 @@ void FormMain::Picture1_Click() {
         return;
     }
     std::string listed = chosen;
+    // Without a screen to measure (none reported) there is nothing to fit to.
     const platform::PixelSize screen = m_fitting.screenDevicePixels();
-    if (platform::largerThan({Image1.picture().width(), Image1.picture().height()}, screen) &&
+    if (screen.width > 0 && screen.height > 0 &&
+        platform::largerThan({Image1.picture().width(), Image1.picture().height()}, screen) &&
         wantsFittedCopy(chosen, screen)) {
         listed = addFittedCopy(chosen, screen);
         if (listed.empty()) return;

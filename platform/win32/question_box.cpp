@@ -53,6 +53,8 @@ void layOut(HWND dialog, Dialog& d) {
     const int icon = GetSystemMetrics(SM_CXICON);
     RECT textArea{0, 0, kTextWidthInLines * line, 0};
     DrawTextW(dc, d.text.c_str(), -1, &textArea, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    // A line's room to spare: characters from a fallback font may come out wider than measured.
+    textArea.right += line;
     const int buttonHeight = line * 7 / 4;
     const int defaultWidth = std::max<int>(extentOf(dc, d.defaultButton).cx + 2 * line, 5 * line);
     const int otherWidth = std::max<int>(extentOf(dc, d.otherButton).cx + 2 * line, 5 * line);
