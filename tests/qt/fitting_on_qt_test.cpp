@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <filesystem>
 
-#include "package/file_error.h"
 #include "platform/qt/qt_picture_fitting.h"
 #include "platform/qt/qt_picture_loader.h"
 #include "tests/qt/maker_fixture.h"
@@ -128,17 +127,6 @@ TEST_F(FittingOnQt, EscapeKeepsThePictureAndTheCheckBoxIsAnswered) {
         EXPECT_FALSE(answer.defaultChosen);
         EXPECT_EQ(answer.checked, check);
     }
-}
-
-TEST_F(FittingOnQt, ACopyThatCannotBeWrittenThrowsNamingItAndLeavesNothing) {
-    const std::string path = folder.file("missing/IMG.jpg");
-    try {
-        fitting.writeFittedCopy(Image(40, 30, rgb(1, 2, 3)), {20, 15}, path);
-        FAIL() << "no error";
-    } catch (const package::FileError& error) {
-        EXPECT_EQ(error.path(), path);
-    }
-    EXPECT_FALSE(fs::exists(folder.file("missing")));
 }
 
 }  // namespace

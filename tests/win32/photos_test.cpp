@@ -1,5 +1,5 @@
 // Photos on Windows, run as a Windows program (under Wine here): the question box, the copy
-// fitted to the screen that GDI+ scales and writes, and pictures read through WIC.
+// fitted to the screen that GDI+ scales and writes, and a picture no codec reads.
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -85,29 +85,12 @@ std::wstring textOf(HWND dialog, int id) {
     return text;
 }
 
-RECT placeOf(HWND dialog, int id) {
-    RECT r{};
-    GetWindowRect(GetDlgItem(dialog, id), &r);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
 TEST(QuestionBox, ShowsItsButtonsAndCheckBoxAndEnterChoosesTheFocusedDefault) {
     const QuestionAnswer answer = askAndAnswer([](HWND dialog) {
         EXPECT_EQ(textOf(dialog, IDOK), L"缩小到屏幕大小");
         EXPECT_EQ(textOf(dialog, 100), L"保持原样");
         EXPECT_EQ(textOf(dialog, 101), L"本次运行中其余的大图片也这样处理");
         EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDOK));
-        // Below one another, nothing outside the window.
-        RECT client{};
-        GetClientRect(dialog, &client);
-        const RECT check = placeOf(dialog, 101);
-        const RECT shrink = placeOf(dialog, IDOK);
-        const RECT keep = placeOf(dialog, 100);
-        EXPECT_LE(check.bottom, shrink.top);
-        EXPECT_LE(shrink.right, keep.left);
-        EXPECT_LE(keep.right, client.right);
-        EXPECT_LE(keep.bottom, client.bottom);
         CheckDlgButton(dialog, 101, BST_CHECKED);
         PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
     });
@@ -158,19 +141,7 @@ TEST(FittedCopies, ACopyThatCannotBeWrittenThrowsNamingIt) {
     }
 }
 
-// Wine's WIC has none of the codecs GDI+ lacks (WebP, HEIF), nor does it report a frame's
-// orientation; a PNG shows the way the pixels come through it.
-TEST(PicturesThroughWic, ComePixelForPixelWithoutTheirAlpha) {
-    TempFolder folder;
-    const GdiplusSession gdiplus;
-    const Image picture = quarters(64, 32);
-    folder.write("photo.png", testing::encodedFile(picture, L"image/png"));
-    const ComRef<IStream> stream = openFileStream(folder.file("photo.png"));
-    const std::optional<Image> decoded = decodeWithWic(*stream);
-    ASSERT_TRUE(decoded.has_value());
-    EXPECT_EQ(*decoded, picture);
-}
-
+// Wine's WIC has none of the codecs GDI+ lacks (WebP, HEIF): such a file is no picture there.
 TEST(PicturesThroughWic, AFileNoCodecReadsIsNoPicture) {
     TempFolder folder;
     folder.write("notes.heic", std::string("\0\0\0\x18"
