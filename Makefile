@@ -10,9 +10,9 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 DEBIAN_PACKAGES := cmake ninja-build g++ make libgtest-dev qt6-base-dev qt6-multimedia-dev \
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav \
-  libjpeg62-turbo-dev fonts-wqy-zenhei qt6-translations-l10n xvfb xauth xdotool openbox imagemagick \
-  x11-utils bc xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils libxcb1-dev \
-  xscreensaver xss-lock
+  libjpeg62-turbo-dev libheif-dev qt6-image-formats-plugins fonts-wqy-zenhei qt6-translations-l10n \
+  xvfb xauth xdotool openbox imagemagick libheif-examples x11-utils bc xserver-xorg-core \
+  xserver-xorg-video-dummy x11-xserver-utils libxcb1-dev xscreensaver xss-lock
 
 SANITIZE_BUILD ?= build-sanitize
 SANITIZE_FLAGS := -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all

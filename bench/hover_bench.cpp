@@ -25,7 +25,7 @@ int main(int argc, char* argv[]) {
     glint::platform::qt::QtPictureLoader loader;
     glint::platform::Services services{h.folder.path(), h.timers, h.runtime, h.screen, h.metrics,
                                        loader,          h.media,  h.cursor,  h.runtime};
-    glint::maker::FormMain form(services, h.desktop, h.files);
+    glint::maker::FormMain form(services, h.desktop, h.files, h.fitting);
     glint::platform::PictureBox& button = form.Picture1;
     const float insideX = button.width() / 2;
     const float insideY = button.height() / 2;

@@ -17,8 +17,8 @@ void place(platform::Control& control, float left, float top) {
 
 }  // namespace
 
-FormMain::FormMain(platform::Services& services, platform::Desktop& desktop,
-                   platform::Files& files)
+FormMain::FormMain(platform::Services& services, platform::Desktop& desktop, platform::Files& files,
+                   platform::PictureFitting& fitting)
     : Form("FormMain", "Glint"),
       Pic_guan("Pic_guan", platform::PictureBox::Border::None),
       Pic_zuixiao("Pic_zuixiao", platform::PictureBox::Border::None),
@@ -35,7 +35,8 @@ FormMain::FormMain(platform::Services& services, platform::Desktop& desktop,
       CommonDialog1(desktop, *this),
       m_services(services),
       m_desktop(desktop),
-      m_files(files) {
+      m_files(files),
+      m_fitting(fitting) {
     setBackColor(platform::rgb(0, 0, 0));
     setBorderless(true);
     setClientSize(kClientWidth, kClientHeight);

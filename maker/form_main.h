@@ -4,6 +4,7 @@
 // its background, with image buttons that show a hover picture while the pointer is over them,
 // the preview of the picture chosen last, and a pop-up menu for help and the vendor's site.
 
+#include <optional>
 #include <set>
 #include <string>
 
@@ -15,13 +16,15 @@
 #include "platform/label.h"
 #include "platform/menu.h"
 #include "platform/picture_box.h"
+#include "platform/picture_fitting.h"
 #include "platform/services.h"
 
 namespace glint::maker {
 
 class FormMain : public platform::Form {
 public:
-    FormMain(platform::Services& services, platform::Desktop& desktop, platform::Files& files);
+    FormMain(platform::Services& services, platform::Desktop& desktop, platform::Files& files,
+             platform::PictureFitting& fitting);
 
     void Form_Load();
     void Form_MouseDown(const platform::MouseEvent& event);
@@ -40,7 +43,8 @@ public:
     void menu_软件帮助_Click();
     void menu_访问软件网站_Click();
 
-    // Adds a picture to the picture list and shows it in the preview.
+    // Adds a picture to the picture list and shows it in the preview. A picture larger than the
+    // screen may be added as a copy fitted to it (fitted_pictures.cpp).
     void Picture1_Click();
     // Adds a music file to the music list.
     void Picture2_Click();
@@ -78,10 +82,20 @@ private:
     // Appends the chosen path to a working list; false after a message when it cannot.
     bool appendToList(const std::string& listLiteral, const std::string& path);
     bool refuseUnlistablePath(const std::string& path);
+    // Whether the picture shown in the preview, larger than the screen, is to be added as a copy
+    // fitted to it: the user's answer, or the one given for the rest of this run.
+    bool wantsFittedCopy(const std::string& chosen, platform::PixelSize screen);
+    // Writes the copy of the preview's picture fitted to the screen into the package folder and
+    // shows it in the preview. Returns its full path, or "" after a message when it cannot.
+    std::string addFittedCopy(const std::string& chosen, platform::PixelSize screen);
 
     platform::Services& m_services;
     platform::Desktop& m_desktop;
     platform::Files& m_files;
+    platform::PictureFitting& m_fitting;
+    // The answer to the fitting question for the rest of this run, once the user gave one so;
+    // kept nowhere else.
+    std::optional<bool> m_fitForRest;
     float m_pressX = 0;
     float m_pressY = 0;
     std::set<std::string> m_reportedPictures;

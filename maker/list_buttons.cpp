@@ -59,7 +59,16 @@ void FormMain::Picture1_Click() {
         m_desktop.showMessage(*this, "无法读取图片：" + chosen);
         return;
     }
-    appendToList(std::string(kPackageFolderLiteral) + "\\dsi.ini", chosen);
+    std::string listed = chosen;
+    // Without a screen to measure (none reported) there is nothing to fit to.
+    const platform::PixelSize screen = m_fitting.screenDevicePixels();
+    if (screen.width > 0 && screen.height > 0 &&
+        platform::largerThan({Image1.picture().width(), Image1.picture().height()}, screen) &&
+        wantsFittedCopy(chosen, screen)) {
+        listed = addFittedCopy(chosen, screen);
+        if (listed.empty()) return;
+    }
+    appendToList(std::string(kPackageFolderLiteral) + "\\dsi.ini", listed);
 }
 
 void FormMain::Picture2_Click() {

@@ -12,6 +12,7 @@
 #include "platform/qt/chinese_texts.h"
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_media_player.h"
+#include "platform/qt/qt_picture_fitting.h"
 #include "platform/qt/qt_services.h"
 
 namespace {
@@ -41,6 +42,8 @@ int main(int argc, char* argv[]) {
     platform.runtime().setHandCursor(
         QCursor(QPixmap(builtIn("hand.png")), kHandHotSpotX, kHandHotSpotY));
     qt::QtDesktop desktop(platform.runtime());
-    glint::maker::FormMain form(platform.services(), desktop, glint::platform::systemFiles());
+    qt::QtPictureFitting fitting;
+    glint::maker::FormMain form(platform.services(), desktop, glint::platform::systemFiles(),
+                                fitting);
     return platform.runtime().run(form);
 }

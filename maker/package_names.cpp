@@ -11,6 +11,13 @@ namespace {
 constexpr const char* kReserved[] = {"dsi.ini", "mus_dsi.ini", "pb.dat",   "ms.dat",
                                      "kg.ini",  "timu.dat",    "pb.cc",    "setup.exe"};
 
+bool reserved(const std::string& name) {
+    for (const char* own : kReserved) {
+        if (name == own) return true;
+    }
+    return false;
+}
+
 std::string numbered(const std::string& name, int number) {
     const std::size_t dot = name.rfind('.');
     const std::string suffix = " (" + std::to_string(number) + ")";
@@ -41,6 +48,19 @@ std::string PackageNames::nameFor(const std::string& fullPath) {
     }
     m_sourceOf[name] = fullPath;
     return name;
+}
+
+std::string fittedCopyName(const std::string& chosenPath,
+                           const std::function<bool(const std::string& name)>& taken) {
+    const std::string bare = package::bareFileName(chosenPath);
+    const std::size_t dot = bare.rfind('.');
+    const std::string name =
+        (dot == std::string::npos || dot == 0 ? bare : bare.substr(0, dot)) + ".jpg";
+    std::string candidate = name;
+    for (int number = 2; reserved(candidate) || taken(candidate); ++number) {
+        candidate = numbered(name, number);
+    }
+    return candidate;
 }
 
 }  // namespace glint::maker

@@ -5,6 +5,7 @@
 // files; then the first free "name (2).ext", "name (3).ext"... The same working lists give the
 // same names at every build.
 
+#include <functional>
 #include <map>
 #include <string>
 
@@ -21,5 +22,12 @@ public:
 private:
     std::map<std::string, std::string> m_sourceOf;  // name -> the full path stored under it
 };
+
+// The name a copy of the chosen picture fitted to the screen is stored under in the package
+// folder: the chosen file's bare name with the extension ".jpg" (the copy is a JPEG), or the
+// first "name (2).jpg", "name (3).jpg"... that is free: not one of the package's own files and
+// not taken, as the caller says.
+std::string fittedCopyName(const std::string& chosenPath,
+                           const std::function<bool(const std::string& name)>& taken);
 
 }  // namespace glint::maker

@@ -9,6 +9,7 @@
 #include "platform/win32/executable_folder.h"
 #include "platform/win32/picture_cursor.h"
 #include "platform/win32/win32_desktop.h"
+#include "platform/win32/win32_picture_fitting.h"
 #include "platform/win32/win32_services.h"
 
 namespace {
@@ -26,6 +27,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     win32::Win32Desktop desktop(platform.runtime());
     platform.runtime().setHandCursor(
         win32::cursorFromPicture(desktop.builtInPicture("hand.png"), kHandHotSpotX, kHandHotSpotY));
-    glint::maker::FormMain form(platform.services(), desktop, glint::platform::systemFiles());
+    win32::Win32PictureFitting fitting;
+    glint::maker::FormMain form(platform.services(), desktop, glint::platform::systemFiles(),
+                                fitting);
     return platform.runtime().run(form);
 }

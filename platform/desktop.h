@@ -13,6 +13,22 @@ namespace glint::platform {
 
 class Form;
 
+// A question with two answers: the default button, which has the focus so that Enter chooses it,
+// and the other button, which Escape and closing the window choose too; and, where checkBox is
+// not empty, a check box below the text, unchecked at first.
+struct Question {
+    std::string text;
+    std::string defaultButton;
+    std::string otherButton;
+    std::string checkBox;
+    bool operator==(const Question&) const = default;
+};
+
+struct QuestionAnswer {
+    bool defaultChosen = false;
+    bool checked = false;  // the check box when the question was answered
+};
+
 class Desktop {
 public:
     virtual ~Desktop() = default;
@@ -25,6 +41,9 @@ public:
 
     // A modal message box with an OK button, the program's title as its title.
     virtual void showMessage(Form& owner, const std::string& text) = 0;
+
+    // The question in a modal box owned by the window, the program's title as its title.
+    virtual QuestionAnswer ask(Form& owner, const Question& question) = 0;
 
     // A pop-up menu at the pointer's position; a caption "-" is a separator. Returns the index
     // of the entry chosen, or -1 when the menu was dismissed.

@@ -26,8 +26,10 @@ void Form1::diaowenjian() {
     const std::int64_t count = line.count;
     std::string picturePath;
     if (line.text) picturePath = package::namedPath(m_services.ownFolder, *line.text);
-    Picture1.setPicture(picturePath.empty() ? platform::Image()
-                                            : m_services.pictures.load(picturePath));
+    // The shown picture goes before the next one is decoded, so only one is ever held: the box is
+    // hidden now, and what a sweep drew lives in the window's own pixels.
+    Picture1.setPicture(platform::Image());
+    if (!picturePath.empty()) Picture1.setPicture(m_services.pictures.load(picturePath));
 
     if (captionNumber(Label1) == static_cast<double>(count)) Label1.setCaption("0");
 

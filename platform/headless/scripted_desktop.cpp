@@ -12,6 +12,10 @@ void ScriptedDesktop::answerOpenDialogs(std::vector<std::string> paths) {
     m_dialogAnswers.insert(m_dialogAnswers.end(), paths.begin(), paths.end());
 }
 
+void ScriptedDesktop::answerQuestions(std::vector<QuestionAnswer> answers) {
+    m_questionAnswers.insert(m_questionAnswers.end(), answers.begin(), answers.end());
+}
+
 void ScriptedDesktop::answerPopupMenus(std::vector<int> choices) {
     m_menuAnswers.insert(m_menuAnswers.end(), choices.begin(), choices.end());
 }
@@ -27,6 +31,14 @@ std::string ScriptedDesktop::showOpenDialog(Form&, const std::string& filter,
 
 void ScriptedDesktop::showMessage(Form&, const std::string& text) {
     m_messages.push_back(text);
+}
+
+QuestionAnswer ScriptedDesktop::ask(Form&, const Question& question) {
+    m_questions.push_back(question);
+    if (m_questionAnswers.empty()) return {};
+    const QuestionAnswer answer = m_questionAnswers.front();
+    m_questionAnswers.pop_front();
+    return answer;
 }
 
 int ScriptedDesktop::showPopupMenu(Form&, const std::vector<std::string>& captions) {

@@ -22,6 +22,9 @@ public:
     // The answers of the next file-open dialogs, in order; "" is a cancel. With none left, the
     // dialog is cancelled.
     void answerOpenDialogs(std::vector<std::string> paths);
+    // The answers to the next questions, in order. With none left, the question is closed: the
+    // other button, the check box unchecked.
+    void answerQuestions(std::vector<QuestionAnswer> answers);
     // The entries chosen in the next pop-up menus, in order; -1 dismisses. With none left, the
     // menu is dismissed.
     void answerPopupMenus(std::vector<int> choices);
@@ -33,6 +36,7 @@ public:
     std::string showOpenDialog(Form& owner, const std::string& filter,
                                const std::string& fileName) override;
     void showMessage(Form& owner, const std::string& text) override;
+    QuestionAnswer ask(Form& owner, const Question& question) override;
     int showPopupMenu(Form& owner, const std::vector<std::string>& captions) override;
     void openDocument(const std::string& fileOrAddress) override;
     Image builtInPicture(const std::string& name) override;
@@ -43,6 +47,7 @@ public:
 
     const std::vector<OpenDialog>& openDialogs() const { return m_dialogs; }
     const std::vector<std::string>& messages() const { return m_messages; }
+    const std::vector<Question>& questions() const { return m_questions; }
     const std::vector<std::vector<std::string>>& popupMenus() const { return m_menus; }
     const std::vector<std::string>& openedDocuments() const { return m_opened; }
     // The names of the dialogs shown modally, in order.
@@ -52,6 +57,8 @@ public:
 private:
     std::deque<std::string> m_dialogAnswers;
     std::deque<int> m_menuAnswers;
+    std::deque<QuestionAnswer> m_questionAnswers;
+    std::vector<Question> m_questions;
     std::map<std::string, Image> m_builtIn;
     std::vector<OpenDialog> m_dialogs;
     std::vector<std::string> m_messages;

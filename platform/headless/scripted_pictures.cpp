@@ -9,6 +9,7 @@ namespace glint::platform::headless {
 
 Image ScriptedPictures::load(const std::string& path) {
     ++m_loads;
+    if (beforeLoad) beforeLoad(path);
     std::error_code error;
     if (!std::filesystem::is_regular_file(package::filePath(path), error))
         throw package::FileError("File not found", path);

@@ -4,6 +4,7 @@
 // disk as a real loader would (a missing file is a file-not-found error), then gives the
 // registered picture, or a decoding error for a file with no picture registered.
 
+#include <functional>
 #include <map>
 #include <string>
 
@@ -16,6 +17,8 @@ public:
     void add(const std::string& path, Image picture) { m_pictures[path] = std::move(picture); }
     Image load(const std::string& path) override;
     int loads() const { return m_loads; }
+    // Called with the path at the start of every load, before anything is decoded.
+    std::function<void(const std::string& path)> beforeLoad;
 
 private:
     std::map<std::string, Image> m_pictures;

@@ -1,5 +1,6 @@
 #include "platform/qt/qt_desktop.h"
 
+#include <QCheckBox>
 #include <QCursor>
 #include <QDesktopServices>
 #include <QEventLoop>
@@ -10,6 +11,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QUrl>
 #include <stdexcept>
 
@@ -67,6 +69,22 @@ void QtDesktop::showMessage(Form& owner, const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, displayString(m_runtime.title()), displayString(text),
                     QMessageBox::Ok, ownerWindow(owner));
     box.exec();
+}
+
+QuestionAnswer QtDesktop::ask(Form& owner, const Question& question) {
+    QMessageBox box(QMessageBox::Question, displayString(m_runtime.title()),
+                    displayString(question.text), QMessageBox::NoButton, ownerWindow(owner));
+    QPushButton* chosenByDefault =
+        box.addButton(displayString(question.defaultButton), QMessageBox::AcceptRole);
+    QPushButton* other =
+        box.addButton(displayString(question.otherButton), QMessageBox::RejectRole);
+    box.setDefaultButton(chosenByDefault);
+    box.setEscapeButton(other);
+    if (!question.checkBox.empty()) {
+        box.setCheckBox(new QCheckBox(displayString(question.checkBox)));
+    }
+    box.exec();
+    return {box.clickedButton() == chosenByDefault, box.checkBox() && box.checkBox()->isChecked()};
 }
 
 int QtDesktop::showPopupMenu(Form& owner, const std::vector<std::string>& captions) {

@@ -26,6 +26,8 @@ public:
     std::string showOpenDialog(Form& owner, const std::string& filter,
                                const std::string& fileName) override;
     void showMessage(Form& owner, const std::string& text) override;
+    // A message box with the question's icon, its two buttons and its check box.
+    QuestionAnswer ask(Form& owner, const Question& question) override;
     int showPopupMenu(Form& owner, const std::vector<std::string>& captions) override;
     // A text with a scheme ("https:") is an address; anything else a file's path.
     void openDocument(const std::string& fileOrAddress) override;

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "package/file_error.h"
+#include "platform/qt/heif_picture.h"
 #include "platform/qt/jpeg_picture.h"
 #include "platform/qt/qt_conversions.h"
 
@@ -33,8 +34,9 @@ Image QtPictureLoader::load(const std::string& path) {
     const std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
     if (!file) throw package::FileError("Cannot open file", path);
     std::setvbuf(file.get(), nullptr, _IOFBF, kReadBuffer);
-    // Recognised by content, whatever the name says.
-    unsigned char start[3] = {};
+    // Recognised by content, whatever the name says: a JPEG by its first 3 bytes, an HEIF file
+    // by its first box, 12 bytes at least.
+    unsigned char start[16] = {};
     const std::size_t got = std::fread(start, 1, sizeof start, file.get());
     if (std::fseek(file.get(), 0, SEEK_SET) != 0) {
         throw package::FileError("Cannot open file", path);
@@ -46,6 +48,9 @@ Image QtPictureLoader::load(const std::string& path) {
         }
         // CMYK, which Qt's reader turns into colours.
         if (std::fseek(file.get(), 0, SEEK_SET) != 0) throw PictureError(path);
+    }
+    if (heif::looksLikeHeif(start, got)) {
+        return heif::decode(file.get(), path, static_cast<std::size_t>(kAllocationLimitMb) << 20);
     }
     return readWithQt(file.get(), path);
 }

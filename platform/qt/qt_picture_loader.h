@@ -8,9 +8,10 @@
 namespace glint::platform::qt {
 
 // Decodes pictures recognised by content rather than by name: JPEG photos with libjpeg-turbo
-// straight into the picture (jpeg_picture.h), everything else (BMP, PNG, GIF and whatever the
-// installed image plugins read) with Qt's image reader. Photos are turned upright as their EXIF
-// orientation says.
+// straight into the picture (jpeg_picture.h), HEIC and AVIF photos with libheif (heif_picture.h),
+// everything else (BMP, PNG, GIF, and WebP and TIFF through Qt's image-format plugins) with Qt's
+// image reader. Photos are turned upright once: as their EXIF orientation says, or for HEIF as
+// the file's own rotation says.
 class QtPictureLoader : public PictureLoader {
 public:
     // Qt's reader refuses pictures over 128 MB decoded, which current cameras exceed; the loader

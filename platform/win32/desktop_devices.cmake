@@ -1,4 +1,4 @@
-# Pictures through GDI+, music through MCI, the desktop's dialogs, menus, shell and processes,
+# Pictures through GDI+ (and WIC for the formats GDI+ lacks), music through MCI, the desktop's dialogs, menus, shell and processes,
 # and the services a program is given, all made together.
 add_library(glint_platform_win32_devices STATIC
     ${CMAKE_CURRENT_LIST_DIR}/builtin_pictures.cpp
@@ -10,14 +10,17 @@ add_library(glint_platform_win32_devices STATIC
     ${CMAKE_CURRENT_LIST_DIR}/picture_cursor.cpp
     ${CMAKE_CURRENT_LIST_DIR}/picture_decoder.cpp
     ${CMAKE_CURRENT_LIST_DIR}/program_start.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/question_box.cpp
     ${CMAKE_CURRENT_LIST_DIR}/win32_desktop.cpp
     ${CMAKE_CURRENT_LIST_DIR}/win32_media_player.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/win32_picture_fitting.cpp
     ${CMAKE_CURRENT_LIST_DIR}/win32_picture_loader.cpp
     ${CMAKE_CURRENT_LIST_DIR}/win32_services.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/wic_picture.cpp
 )
 target_link_libraries(glint_platform_win32_devices
     PUBLIC glint_platform glint_list_text
-    PRIVATE gdiplus gdi32 user32 winmm comdlg32 shell32 shlwapi ole32 uuid
+    PRIVATE gdiplus windowscodecs gdi32 user32 winmm comdlg32 shell32 shlwapi ole32 uuid
 )
 # The desktop asks its runtime for owner windows, the title and modal dialogs.
 if(TARGET glint_platform_win32)

@@ -8,6 +8,7 @@
 #include "package/text_encoding.h"
 #include "platform/win32/open_file_dialog.h"
 #include "platform/win32/program_start.h"
+#include "platform/win32/question_box.h"
 #include "platform/win32/wide_text.h"
 
 namespace glint::platform::win32 {
@@ -37,6 +38,10 @@ std::string Win32Desktop::showOpenDialog(Form& owner, const std::string& filter,
 void Win32Desktop::showMessage(Form& owner, const std::string& text) {
     MessageBoxW(m_runtime.ownerWindow(owner), displayed(text).c_str(),
                 displayed(m_runtime.title()).c_str(), MB_OK);
+}
+
+QuestionAnswer Win32Desktop::ask(Form& owner, const Question& question) {
+    return askQuestion(m_runtime.ownerWindow(owner), m_runtime.title(), question);
 }
 
 int Win32Desktop::showPopupMenu(Form& owner, const std::vector<std::string>& captions) {

@@ -26,6 +26,8 @@ public:
     std::string showOpenDialog(Form& owner, const std::string& filter,
                                const std::string& fileName) override;
     void showMessage(Form& owner, const std::string& text) override;
+    // A dialog of our own (question_box.h): the system's message box has no check box.
+    QuestionAnswer ask(Form& owner, const Question& question) override;
     int showPopupMenu(Form& owner, const std::vector<std::string>& captions) override;
     // A file's path or a web address, opened with the shell's "open".
     void openDocument(const std::string& fileOrAddress) override;

@@ -11,18 +11,23 @@
 #           project that empties the package folder.
 #   scaled: on a screen scaled to 200 % (QT_SCALE_FACTOR=2) the window is twice its size and
 #           shows its background; the buttons light up and the drag follows where the pointer is.
-# usage: maker_e2e.sh CMAKE BUILD_DIR window|build|scaled
+#   photos: a phone photo (HEIC) larger than the screen: the question after the file dialog,
+#           Enter keeps its default, the copy fitted to the screen is listed, built and shown
+#           filling the screen's width, and a new project removes it.
+# usage: maker_e2e.sh CMAKE BUILD_DIR window|build|scaled|photos
 set -uo pipefail
-cmake=${1:?usage: maker_e2e.sh CMAKE BUILD_DIR window|build}
-build=${2:?usage: maker_e2e.sh CMAKE BUILD_DIR window|build}
-part=${3:?usage: maker_e2e.sh CMAKE BUILD_DIR window|build}
+cmake=${1:?usage: maker_e2e.sh CMAKE BUILD_DIR window|build|scaled|photos}
+build=${2:?usage: maker_e2e.sh CMAKE BUILD_DIR window|build|scaled|photos}
+part=${3:?usage: maker_e2e.sh CMAKE BUILD_DIR window|build|scaled|photos}
 width=1024 height=768 scale=1
 if [[ $part == scaled ]]; then
   width=1600 height=1000 scale=2
   export QT_SCALE_FACTOR=2
 fi
 work=$(mktemp -d)
-source "$(dirname "$0")/x_session.sh" xdotool xwininfo import convert compare python3
+tools=(xdotool xwininfo import convert compare python3)
+[[ $part == photos ]] && tools+=(heif-enc identify)
+source "$(dirname "$0")/x_session.sh" "${tools[@]}"
 fail() { echo "FAIL: $*"; tail -n 5 "$work/maker.err" 2>/dev/null; exit 1; }
 
 own=$work/dist
@@ -143,7 +148,7 @@ if [[ $part == scaled ]]; then
   exit 0
 fi
 
-[[ $part == build ]] || fail "unknown part $part"
+[[ $part == build || $part == photos ]] || fail "unknown part $part"
 locate
 mkdir -p "$work/mine"
 convert -size 640x480 'xc:rgb(30,160,60)' "$work/mine/photo.jpg"
@@ -164,6 +169,64 @@ choose() {
   wait_for 5 no_file_dialog || fail "the file dialog did not take $2"
 }
 listed() { [[ $(cat "$package/$1" 2>/dev/null) == "\"$2\""$'\r' ]]; }
+
+if [[ $part == photos ]]; then
+  # 1600 x 1000 on a 1024 x 768 screen: fitted, it is 1024 x 640.
+  convert -size 1600x1000 'xc:rgb(30,160,60)' "$work/mine/phone.jpg"
+  heif-enc -q 90 -o "$work/mine/IMG_0042.HEIC" "$work/mine/phone.jpg" >/dev/null ||
+    fail "heif-enc cannot write a HEIC photo"
+  mine=$(md5sum <"$work/mine/IMG_0042.HEIC")
+  titled_glint() {
+    (($(xdotool search --onlyvisible --name '^Glint$' 2>/dev/null | wc -l) == $1))
+  }
+  choose $step1_y "$work/mine/IMG_0042.HEIC"
+  wait_for 5 titled_glint 2 || fail "no question for a photo larger than the screen"
+  sleep 0.3
+  xdotool key Return
+  wait_for 5 titled_glint 1 || fail "the question did not close on Return"
+  copy=$package/IMG_0042.jpg
+  wait_for 5 listed dsi.ini "$copy" || fail "dsi.ini: $(cat -A "$package/dsi.ini")"
+  [[ $(identify -format '%m %wx%h' "$copy") == 'JPEG 1024x640' ]] ||
+    fail "the fitted copy is $(identify -format '%m %wx%h' "$copy")"
+  echo "ok: Enter on the question lists a JPEG copy fitted to the screen, in the package folder"
+
+  choose $step2_y "$work/mine/tone.wav"
+  wait_for 5 listed mus_dsi.ini "$work/mine/tone.wav" || fail "mus_dsi.ini does not list the tone"
+  before=$(md5sum <"$copy")
+  dialog=生成屏幕保护程序：
+  at $step_x $step3_y click
+  wait_for 5 shown "$dialog" || fail "no build dialog"
+  click_in "$dialog" 60 148
+  wait_for 5 test -f "$package/pb.cc" || fail "the build left $(ls "$package")"
+  [[ $(cat "$package/pb.dat") == '"IMG_0042.jpg"'$'\r' ]] ||
+    fail "pb.dat: $(cat -A "$package/pb.dat")"
+  [[ $(md5sum <"$copy") == "$before" ]] || fail "the build changed the fitted copy"
+  click_in "$dialog" 188 148
+  player_runs() { for p in /proc/[0-9]*; do
+    [[ $(readlink "$p/exe" 2>/dev/null) == "$package/pb.cc" ]] && return 0; done; return 1; }
+  # The whole photo: green across the screen's width, 640 rows of it in the middle column.
+  green() { awk '$3 < 80 && $4 > 120 && $5 < 100' | wc -l; }
+  whole_photo() {
+    shot && (($(pixels "${width}x1+0+$((height / 2))" | green) >= width - 2)) &&
+      rows=$(pixels "1x${height}+$((width / 2))+0" | green) && ((rows >= 636 && rows <= 642))
+  }
+  wait_for 10 player_runs || fail "no player started from the package folder"
+  wait_for 15 whole_photo || fail "the show does not show the whole photo (${rows:-?} rows)"
+  xdotool key shift
+  player_ended() { ! player_runs; }
+  wait_for 10 player_ended || fail "the show did not end on a key"
+  click_in "$dialog" 184 196
+  wait_for 5 gone "$dialog" || fail "cancel did not close the build dialog"
+  echo "ok: the build keeps the fitted copy and the show shows the whole photo across the screen"
+
+  at $new_x $new_y click
+  wait_for 5 shown 屏幕保护制作 || fail "no new-project dialog"
+  click_in 屏幕保护制作 80 116
+  wait_for 5 bash -c "[[ ! -e '$copy' ]]" || fail "the new project left the fitted copy"
+  [[ $(md5sum <"$work/mine/IMG_0042.HEIC") == "$mine" ]] || fail "the user's photo changed"
+  echo "ok: a new project removes the fitted copy; the user's photo is as it was"
+  exit 0
+fi
 choose $step1_y "$work/mine/photo.jpg"
 wait_for 5 listed dsi.ini "$work/mine/photo.jpg" || fail "dsi.ini: $(cat -A "$package/dsi.ini")"
 # The preview (153 x 204 at 8, 124) shows the green photo stretched.

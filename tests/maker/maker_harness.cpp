@@ -41,7 +41,7 @@ MakerHarness::MakerHarness()
 }
 
 maker::FormMain& MakerHarness::form() {
-    if (!m_form) m_form = std::make_unique<maker::FormMain>(services, desktop, files);
+    if (!m_form) m_form = std::make_unique<maker::FormMain>(services, desktop, files, fitting);
     return *m_form;
 }
 

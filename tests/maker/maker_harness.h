@@ -10,6 +10,7 @@
 #include "platform/headless/headless_devices.h"
 #include "platform/headless/headless_runtime.h"
 #include "platform/headless/scripted_desktop.h"
+#include "platform/headless/scripted_fitting.h"
 #include "platform/headless/scripted_pictures.h"
 #include "platform/headless/virtual_clock.h"
 #include "platform/files.h"
@@ -44,6 +45,8 @@ public:
     platform::headless::RecordingCursor cursor;
     platform::headless::HeadlessRuntime runtime{clock, timers, screen};
     platform::headless::ScriptedDesktop desktop;
+    // The screen in device pixels, as the fitting question sees it.
+    platform::headless::ScriptedFitting fitting{{1024, 768}, pictures};
     platform::Files& files = platform::systemFiles();
     platform::Services services;
 

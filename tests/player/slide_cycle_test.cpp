@@ -47,6 +47,23 @@ TEST(SlideCycle, WithFourteenPicturesEachPictureAlwaysComesWithTheSameEffect) {
     }
 }
 
+TEST(SlideCycle, TheShownPictureIsReleasedBeforeTheNextIsDecoded) {
+    PlayerHarness h;
+    h.writePackage(addPictures(h, 2));
+    std::vector<bool> heldDuringLoad;
+    h.pictures.beforeLoad = [&h, &heldDuringLoad](const std::string&) {
+        heldDuringLoad.push_back(!h.form().Picture1.picture().isNull());
+    };
+    const auto& ticks = h.recordTicks();
+    h.run(60'000);
+    ASSERT_GE(heldDuringLoad.size(), 4u);
+    for (std::size_t k = 0; k < heldDuringLoad.size(); ++k) EXPECT_FALSE(heldDuringLoad[k]) << k;
+    // Each slide still shows its own picture.
+    for (std::size_t k = 0; k < ticks.size(); ++k) {
+        EXPECT_EQ(ticks[k].picture, platform::rgb(static_cast<int>(k % 2) + 1, 0, 0)) << k;
+    }
+}
+
 TEST(SlideCycle, AMissingPictureEndsTheProgramAtTheStepThatLoadsIt) {
     PlayerHarness h;
     std::vector<std::string> names = addPictures(h, 2);

@@ -24,7 +24,7 @@ MakerFixture::~MakerFixture() {
 }
 
 maker::FormMain& MakerFixture::start() {
-    form = std::make_unique<maker::FormMain>(services(), *desktop, files);
+    form = std::make_unique<maker::FormMain>(services(), *desktop, files, fitting);
     qt->runtime().start(*form);
     runEventsFor(30);
     return *form;

@@ -11,6 +11,7 @@
 #include "maker/form_main.h"
 #include "platform/posix/posix_files.h"
 #include "platform/qt/qt_desktop.h"
+#include "platform/qt/qt_picture_fitting.h"
 #include "platform/qt/qt_services.h"
 #include "tests/support/temp_folder.h"
 
@@ -43,6 +44,7 @@ public:
     std::unique_ptr<platform::qt::QtServices> qt;
     std::unique_ptr<platform::qt::QtDesktop> desktop;
     platform::posix::PosixFiles files;
+    platform::qt::QtPictureFitting fitting;
     std::unique_ptr<maker::FormMain> form;
 };
 

@@ -21,6 +21,7 @@ add_executable(glint_win32_device_tests
     ${CMAKE_CURRENT_LIST_DIR}/open_file_dialog_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/picture_cursor_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/picture_files.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/photos_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/picture_loader_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/program_start_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/unlistable_path_test.cpp

@@ -5,7 +5,8 @@
 # package and places the installer; then the package folder holds exactly what the Linux build
 # writes for the same choices: the same files under the same names, in the same order in the
 # lists, the lists in the ANSI code page (GBK) with Windows paths, the copies byte for byte.
-# The close button ends the program with status 0. Run by run_smoke.sh.
+# A photo larger than the screen is asked about, and the default answer lists a copy fitted to
+# it. The close button ends the program with status 0. Run by run_smoke.sh.
 # usage: maker_smoke.sh WINDOWS_DIST
 set -uo pipefail
 dist=${1:?usage: maker_smoke.sh WINDOWS_DIST}
@@ -149,6 +150,27 @@ installed_now() {
 }
 wait_for 10 installed_now || fail "the installer started from step 4 installed nothing"
 echo "ok: step 4 starts the installer, which installs the package"
+
+# A photo larger than the 1280 x 1024 screen: after the file dialog the question, whose default
+# Return keeps; the copy fitted to the screen is written into the package folder and listed.
+convert -size 2000x1500 'xc:rgb(200,40,40)' "$mine/big.jpg"
+big=$(md5sum <"$mine/big.jpg")
+choose $step1_y "$mine/big.jpg" large
+titled_glint() { (($(xdotool search --onlyvisible --name '^Glint$' 2>/dev/null | wc -l) == $1)); }
+wait_for 15 titled_glint 2 || { shot; keep_shot maker-no-question; fail "no question"; }
+sleep 0.5
+shot
+keep_shot maker-question
+question=$(xdotool search --onlyvisible --name '^Glint$' | grep -vx "$main" | head -n1)
+xdotool windowactivate --sync "$question" >/dev/null 2>&1
+xdotool key Return
+wait_for 10 titled_glint 1 || fail "the question did not close on Return"
+wait_for 10 holds_list dsi.ini "$picture" "$(windows_path "$package/big.jpg")" ||
+  fail "dsi.ini does not list the fitted copy: $(od -c "$package/dsi.ini" | tail -4)"
+[[ $(identify -format '%m %wx%h' "$package/big.jpg") == 'JPEG 1280x960' ]] ||
+  fail "the fitted copy is $(identify -format '%m %wx%h' "$package/big.jpg")"
+[[ $(md5sum <"$mine/big.jpg") == "$big" ]] || fail "the user's photo changed"
+echo "ok: a photo larger than the screen is asked about; Return lists a JPEG copy fitted to it"
 
 click_at 672 18
 wait_end "$maker" 10 || fail "the close button did not end the program"

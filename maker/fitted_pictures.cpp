@@ -1,0 +1,77 @@
+// A picture larger than the screen, which the player shows clipped: the user is asked whether to
+// add a copy fitted to the screen instead. The copy is written into the package folder, where the
+// build finds it and keeps it and a new project removes it; the user's own file is never touched.
+
+#include <exception>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "maker/form_main.h"
+#include "maker/messages.h"
+#include "maker/package_names.h"
+#include "package/paths.h"
+
+namespace glint::maker {
+namespace {
+
+std::string sizeText(platform::PixelSize size) {
+    return std::to_string(size.width) + " × " + std::to_string(size.height);
+}
+
+platform::PixelSize sizeOf(const platform::Image& picture) {
+    return {picture.width(), picture.height()};
+}
+
+}  // namespace
+
+bool FormMain::wantsFittedCopy(const std::string& chosen, platform::PixelSize screen) {
+    if (m_fitForRest) return *m_fitForRest;
+    const platform::QuestionAnswer answer = m_desktop.ask(
+        *this, {"图片“" + package::bareFileName(chosen) + "”有 " +
+                    sizeText(sizeOf(Image1.picture())) + " 像素，比屏幕的 " + sizeText(screen) +
+                    " 像素大：放映时只显示它中间的一部分。\n\n"
+                    "要改为加入一份缩小到屏幕大小的副本吗？副本存放在“制作好的屏幕程序”文件夹中，"
+                    "原来的图片不会改动。",
+                "缩小到屏幕大小", "保持原样", "本次运行中其余的大图片也这样处理"});
+    if (answer.checked) m_fitForRest = answer.defaultChosen;
+    return answer.defaultChosen;
+}
+
+std::string FormMain::addFittedCopy(const std::string& chosen, platform::PixelSize screen) {
+    const std::string folder = ownPath(kPackageFolderLiteral);
+    // Anything of that name in the folder takes it, a link too. A name that cannot be looked at
+    // is left to the write, which then says so.
+    const std::string name = fittedCopyName(chosen, [&folder](const std::string& candidate) {
+        std::error_code error;
+        const auto type = std::filesystem::symlink_status(
+                              package::filePath(package::namedPath(folder, candidate)), error)
+                              .type();
+        return type != std::filesystem::file_type::not_found &&
+               type != std::filesystem::file_type::none;
+    });
+    const std::string copy = package::namedPath(folder, name);
+    if (refuseUnlistablePath(copy)) {
+        Image1.setPicture(platform::Image());
+        return "";
+    }
+    try {
+        m_fitting.writeFittedCopy(Image1.picture(),
+                                  platform::fittedInside(sizeOf(Image1.picture()), screen), copy);
+    } catch (const std::exception&) {
+        Image1.setPicture(platform::Image());
+        m_desktop.showMessage(*this, "无法写入缩小的图片：" + copy);
+        return "";
+    }
+    // The preview shows the copy as it was written; the large picture goes first.
+    Image1.setPicture(platform::Image());
+    try {
+        Image1.setPicture(m_services.pictures.load(copy));
+    } catch (const std::exception&) {
+        m_desktop.showMessage(*this, "无法读取图片：" + copy);
+        return "";
+    }
+    return copy;
+}
+
+}  // namespace glint::maker
