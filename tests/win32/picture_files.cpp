@@ -127,4 +127,34 @@ std::string withExifOrientation(const std::string& jpeg, int orientation, bool b
     return jpeg.substr(0, first) + segment + jpeg.substr(first);
 }
 
+platform::Image quarters(int width, int height) {
+    platform::Image picture(width, height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const bool right = x >= width / 2;
+            const bool bottom = y >= height / 2;
+            picture.setPixel(x, y,
+                             bottom ? (right ? kQuarterWhite : kQuarterBlue)
+                                    : (right ? kQuarterGreen : kQuarterRed));
+        }
+    }
+    return picture;
+}
+
+std::array<platform::Rgb, 4> quarterColors(const platform::Image& picture) {
+    const int w = picture.width();
+    const int h = picture.height();
+    return {picture.pixel(w / 4, h / 4), picture.pixel(3 * w / 4, h / 4),
+            picture.pixel(w / 4, 3 * h / 4), picture.pixel(3 * w / 4, 3 * h / 4)};
+}
+
+bool similar(platform::Rgb a, platform::Rgb b, int tolerance) {
+    for (int shift : {0, 8, 16}) {
+        const int difference =
+            static_cast<int>(a >> shift & 0xFF) - static_cast<int>(b >> shift & 0xFF);
+        if (difference > tolerance || difference < -tolerance) return false;
+    }
+    return true;
+}
+
 }  // namespace glint::testing

@@ -16,44 +16,17 @@
 namespace glint::platform::win32 {
 namespace {
 
+using testing::quarterColors;
+using testing::quarters;
 using testing::TempFolder;
 
-constexpr Rgb kRed = rgb(220, 30, 30);
-constexpr Rgb kGreen = rgb(30, 200, 40);
-constexpr Rgb kBlue = rgb(20, 40, 210);
-constexpr Rgb kWhite = rgb(250, 250, 250);
+constexpr Rgb kRed = testing::kQuarterRed;
+constexpr Rgb kGreen = testing::kQuarterGreen;
+constexpr Rgb kBlue = testing::kQuarterBlue;
+constexpr Rgb kWhite = testing::kQuarterWhite;
 
-// Red, green, blue and white quarters: left to right, then top to bottom.
-Image quarters(int width, int height) {
-    Image picture(width, height);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const bool right = x >= width / 2;
-            const bool bottom = y >= height / 2;
-            picture.setPixel(x, y, bottom ? (right ? kWhite : kBlue) : (right ? kGreen : kRed));
-        }
-    }
-    return picture;
-}
-
-// JPEG keeps colours only approximately.
 bool similar(Rgb a, Rgb b) {
-    for (int shift : {0, 8, 16}) {
-        if (std::abs(static_cast<int>(a >> shift & 0xFF) - static_cast<int>(b >> shift & 0xFF)) >
-            12) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// The colours in the middle of the picture's quarters: top left, top right, bottom left, bottom
-// right.
-std::array<Rgb, 4> quarterColors(const Image& picture) {
-    const int w = picture.width();
-    const int h = picture.height();
-    return {picture.pixel(w / 4, h / 4), picture.pixel(3 * w / 4, h / 4),
-            picture.pixel(w / 4, 3 * h / 4), picture.pixel(3 * w / 4, 3 * h / 4)};
+    return testing::similar(a, b, 12);
 }
 
 struct PictureLoader : ::testing::Test {
