@@ -54,7 +54,7 @@ test-sanitize: deps
 	@cd $(SANITIZE_BUILD) && ctest --output-on-failure
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) dist $(WIN_BUILD) $(WIN_DIST)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) dist $(WIN_BUILD) $(WIN_DIST) $(BENCH_BUILD) $(WIN_BENCH_BUILD)
 
 # The 32-bit Windows build (platform/win32), cross-compiled with mingw-w64 and run under Wine.
 # make windows lays out dist-win32/, the authoring program's own folder on Windows (copy it to a
@@ -101,6 +101,8 @@ soak: build
 # Benchmarks (bench/): builds them in their own folder, runs each on this machine (Xvfb where a
 # display is needed) and prints one table of figures against targets. See BENCHMARKS.md.
 BENCH_BUILD ?= build-bench
+# The Windows build's benchmark (peak memory), run under Wine.
+WIN_BENCH_BUILD ?= build-win32-bench
 
 .PHONY: bench
 
@@ -108,4 +110,8 @@ bench: deps
 	@bash tools/install-deps.sh libjpeg-turbo-progs feh
 	@cmake -S . -B $(BENCH_BUILD) -G Ninja $(CMAKE_FLAGS) -DGLINT_BENCH=ON >/dev/null
 	@cmake --build $(BENCH_BUILD)
-	@bash bench/run_benchmarks.sh $(BENCH_BUILD)
+	@bash tools/install-windows-deps.sh tests
+	@cmake -S . -B $(WIN_BENCH_BUILD) -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake \
+	  -DCMAKE_BUILD_TYPE=Release -DGLINT_BENCH=ON >/dev/null
+	@cmake --build $(WIN_BENCH_BUILD) --target peak_memory_bench
+	@bash bench/run_benchmarks.sh $(BENCH_BUILD) $(WIN_BENCH_BUILD)

@@ -59,4 +59,8 @@ awk '
     printf "\n100 MP shown: loaded into Form1, swept and loaded again: width %s, peak %s,",
         val("memory_mp100_picture_width"), val("memory_mp100_peak_rss")
     printf " sweep + next step %s\n", val("memory_mp100_sweep_and_next_step_ms")
+    printf "On the 32-bit Windows build (Wine), the same: width %s, peak private memory %s of the",
+        val("memory_win32_mp100_picture_width"), val("memory_win32_mp100_peak_rss")
+    printf " 2048 MB a 32-bit program may use, sweep + next step %s\n",
+        val("memory_win32_mp100_sweep_and_next_step_ms")
   }' "$1" /dev/null

@@ -2,9 +2,13 @@
 # Runs every benchmark on this machine and prints one table: figure, value, target, and the
 # comparison measured in the same run. Programs print "BENCH <key> <value> <unit>" lines; the
 # shell parts (the real player under Xvfb, feh, cp, djpeg) print the same.
-# usage: run_benchmarks.sh BUILD_DIR        (CPU_SECONDS=60 START_RUNS=5 to change the runs)
+# With a Windows build of the benchmarks, its peak memory at 100 MP runs under Wine where this
+# machine runs 32-bit programs.
+# usage: run_benchmarks.sh BUILD_DIR [WINDOWS_BUILD_DIR]   (CPU_SECONDS=60 START_RUNS=5 to change
+#        the runs)
 set -uo pipefail
-build=${1:?usage: run_benchmarks.sh BUILD_DIR}
+build=${1:?usage: run_benchmarks.sh BUILD_DIR [WINDOWS_BUILD_DIR]}
+winbuild=${2:-}
 bin=$(cd "$build/bench" && pwd)
 root=$(cd "$(dirname "$0")/.." && pwd)
 cpu_seconds=${CPU_SECONDS:-60}
@@ -28,6 +32,16 @@ step "cycle step";             run "$bin/cycle_step_bench"
 step "picture load vs djpeg";  run "$bin/picture_load_bench" "$work"
 step "peak memory";            run "$bin/peak_memory_bench" "$work/mp24.jpg" mp24
                                run "$bin/peak_memory_bench" "$work/mp100.jpg" mp100
+if [[ -n $winbuild && -f $winbuild/bench/peak_memory_bench.exe ]]; then
+  if reason=$(bash "$root/tools/can-run-i386.sh"); then
+    step "peak memory, Windows build under Wine"
+    (source "$root/tests/win32/wine_env.sh" && wine_prepare &&
+      wine "$winbuild/bench/peak_memory_bench.exe" "$(winepath -w "$work/mp100.jpg")" win32_mp100) \
+      2>>"$work/stderr" | tr -d '\r' | grep '^BENCH ' >>"$results"
+  else
+    step "peak memory, Windows build: not measured, this machine refuses 32-bit programs ($reason)"
+  fi
+fi
 step "hover";                  run "$bin/hover_bench" "$root/assets/maker/generated/pic"
 step "build vs cp";            run "$bin/build_bench"
 step "slide-in";               run "$bin/qt_slide_bench" "$work/mp1.jpg" 8
