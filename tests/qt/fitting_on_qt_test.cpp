@@ -27,29 +27,6 @@ using glint::testing::near;
 using platform::Image;
 using platform::rgb;
 
-// A JPEG stored as 1600 x 800, left half red and right half blue, with the EXIF orientation of a
-// phone held upright ("turn a quarter clockwise"): shown upright it is 800 x 1600, red on top.
-QByteArray uprightPhoneJpeg() {
-    QImage stored(1600, 800, QImage::Format_RGB32);
-    stored.fill(qRgb(255, 0, 0));
-    for (int y = 0; y < 800; ++y) {
-        for (int x = 800; x < 1600; ++x) stored.setPixel(x, y, qRgb(0, 0, 255));
-    }
-    QByteArray jpeg;
-    QBuffer buffer(&jpeg);
-    buffer.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(stored.save(&buffer, "JPEG", 95));
-    static const char exif[] =
-        "\xFF\xE1\x00\x22"
-        "Exif\x00\x00"
-        "MM\x00\x2A\x00\x00\x00\x08"
-        "\x00\x01"
-        "\x01\x12\x00\x03\x00\x00\x00\x01\x00\x06\x00\x00"
-        "\x00\x00\x00\x00";
-    jpeg.insert(2, QByteArray(exif, sizeof exif - 1));
-    return jpeg;
-}
-
 QMessageBox* questionBox() {
     return qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
 }
@@ -69,7 +46,7 @@ TEST_F(FittingOnQt, TheDefaultAnswerAddsAnUprightCopyOfTheScreensSizeToThePackag
     ASSERT_LT(screen.height, 1600);  // the offscreen platform's screen
     const std::string screenSize =
         std::to_string(screen.width) + " × " + std::to_string(screen.height);
-    folder.write("IMG_0005.jpg", uprightPhoneJpeg().toStdString());
+    folder.write("IMG_0005.jpg", glint::testing::uprightPhoneJpeg(1600, 800).toStdString());
     const std::string chosen = folder.file("IMG_0005.jpg");
     actOn([] { return qobject_cast<QFileDialog*>(QApplication::activeModalWidget()); },
           [&](QWidget& dialog) {
@@ -111,7 +88,8 @@ TEST_F(FittingOnQt, TheDefaultAnswerAddsAnUprightCopyOfTheScreensSizeToThePackag
     EXPECT_EQ(f.Image1.picture(), written);  // the preview shows the copy
     // Nothing else in the package folder (no temporary file), and the user's photo as it was.
     EXPECT_EQ(std::distance(fs::directory_iterator(packageFile("")), fs::directory_iterator()), 2);
-    EXPECT_EQ(folder.read("IMG_0005.jpg"), uprightPhoneJpeg().toStdString());
+    EXPECT_EQ(folder.read("IMG_0005.jpg"),
+              glint::testing::uprightPhoneJpeg(1600, 800).toStdString());
 }
 
 TEST_F(FittingOnQt, EscapeKeepsThePictureAndTheCheckBoxIsAnswered) {

@@ -26,20 +26,6 @@ struct PictureLoading : ::testing::Test {
     }
 };
 
-// An EXIF block that says "turn 90 degrees clockwise to show upright": the APP1 marker and its
-// length, the EXIF mark, a big-endian TIFF header, one entry (Orientation, a SHORT, value 6) and
-// no further directory.
-QByteArray exifRotatedClockwise() {
-    static const char segment[] =
-        "\xFF\xE1\x00\x22"
-        "Exif\x00\x00"
-        "MM\x00\x2A\x00\x00\x00\x08"
-        "\x00\x01"
-        "\x01\x12\x00\x03\x00\x00\x00\x01\x00\x06\x00\x00"
-        "\x00\x00\x00\x00";
-    return QByteArray(segment, sizeof segment - 1);
-}
-
 TEST_F(PictureLoading, GivesEveryPixelAsRgbWithoutAlphaInRowOrder) {
     QImage image(3, 2, QImage::Format_RGB32);
     image.setPixel(0, 0, qRgb(255, 0, 0));
@@ -57,17 +43,7 @@ TEST_F(PictureLoading, GivesEveryPixelAsRgbWithoutAlphaInRowOrder) {
 }
 
 TEST_F(PictureLoading, TurnsAJpegPhotoUprightAsItsExifOrientationSays) {
-    // Left half red, right half blue; shown upright, red is on top.
-    QImage image(40, 20, QImage::Format_RGB32);
-    image.fill(qRgb(255, 0, 0));
-    for (int y = 0; y < 20; ++y) {
-        for (int x = 20; x < 40; ++x) image.setPixel(x, y, qRgb(0, 0, 255));
-    }
-    QByteArray jpeg;
-    QBuffer buffer(&jpeg);
-    buffer.open(QIODevice::WriteOnly);
-    ASSERT_TRUE(image.save(&buffer, "JPEG", 95));
-    jpeg.insert(2, exifRotatedClockwise());  // right after the start-of-image marker
+    const QByteArray jpeg = glint::testing::uprightPhoneJpeg(40, 20);
     // Named as another format: pictures are recognised by their content.
     folder.write("upright.bmp", jpeg.toStdString());
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileDialog>
@@ -75,6 +76,28 @@ bool near(platform::Rgb a, platform::Rgb b, int tolerance) {
         if (std::abs(ca - cb) > tolerance) return false;
     }
     return true;
+}
+
+QByteArray uprightPhoneJpeg(int width, int height) {
+    QImage stored(width, height, QImage::Format_RGB32);
+    stored.fill(qRgb(255, 0, 0));
+    for (int y = 0; y < height; ++y) {
+        for (int x = width / 2; x < width; ++x) stored.setPixel(x, y, qRgb(0, 0, 255));
+    }
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(stored.save(&buffer, "JPEG", 95));
+    // Orientation 6, in Motorola byte order, right after the start-of-image marker.
+    static const char exif[] =
+        "\xFF\xE1\x00\x22"
+        "Exif\x00\x00"
+        "MM\x00\x2A\x00\x00\x00\x08"
+        "\x00\x01"
+        "\x01\x12\x00\x03\x00\x00\x00\x01\x00\x06\x00\x00"
+        "\x00\x00\x00\x00";
+    jpeg.insert(2, QByteArray(exif, sizeof exif - 1));
+    return jpeg;
 }
 
 }  // namespace glint::testing

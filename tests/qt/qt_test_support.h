@@ -3,6 +3,7 @@
 // What the Qt tests share: letting the event loop run for a while, and looking at what a window
 // has really put on the screen.
 
+#include <QByteArray>
 #include <QImage>
 #include <QWidget>
 #include <functional>
@@ -36,5 +37,10 @@ void typeFileName(QFileDialog& dialog, const std::string& path);
 // Whether two colours differ by at most tolerance in each channel (pictures that went through
 // JPEG are not exact).
 bool near(platform::Rgb a, platform::Rgb b, int tolerance);
+
+// A JPEG stored as width x height, left half red and right half blue, carrying the EXIF
+// orientation of a phone held upright ("turn a quarter clockwise"): shown upright it is
+// height x width, red on top.
+QByteArray uprightPhoneJpeg(int width, int height);
 
 }  // namespace glint::testing
