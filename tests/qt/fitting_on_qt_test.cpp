@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QBuffer>
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QImage>

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QBuffer>
 #include <QByteArray>
 #include <QImage>
 
