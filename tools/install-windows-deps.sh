@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what the Windows build and its tests need on Debian 12. "build": the mingw-w64 cross
+# Installs what the Windows build and its tests need on Debian. "build": the mingw-w64 cross
 # compiler for 32-bit Windows. "tests": that, and Wine with its 32-bit half, the media plugins Wine
 # plays music through and the X tools the tests drive the programs with; on a machine that cannot
 # run 32-bit x86 programs Wine's 32-bit half would never run (and costs minutes and host packages),
@@ -15,7 +15,7 @@
 # system; that locale is made when the system lacks it.
 set -euo pipefail
 
-packages=(g++-mingw-w64-i686-posix)
+packages=(g++-mingw-w64-i686-posix libgtest-dev)
 wine_packages=(wine wine32:i386 libjack0:i386 libjack0:amd64 gstreamer1.0-plugins-good:i386
   gstreamer1.0-plugins-good:amd64 xvfb xdotool locales)
 case ${1:-} in

@@ -38,7 +38,18 @@ heif_reader_grow_status reaches(std::int64_t size, void* file) {
                           : heif_reader_grow_status_size_beyond_eof;
 }
 
-constexpr heif_reader kFileReader = {1, positionOf, readFrom, seekTo, reaches};
+// Version 1 of the reader: the members later libheif versions added stay null.
+heif_reader fileReader() {
+    heif_reader reader{};
+    reader.reader_api_version = 1;
+    reader.get_position = positionOf;
+    reader.read = readFrom;
+    reader.seek = seekTo;
+    reader.wait_for_file_size = reaches;
+    return reader;
+}
+
+const heif_reader kFileReader = fileReader();
 
 struct Release {
     void operator()(heif_context* context) const { heif_context_free(context); }

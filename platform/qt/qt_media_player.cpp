@@ -1,14 +1,24 @@
 #include "platform/qt/qt_media_player.h"
 
 #include <QAudio>
+#include <QDir>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QTimer>
 #include <QtGlobal>
 
 namespace glint::platform::qt {
 
 void QtMediaPlayer::selectBackend() {
-    qputenv("QT_MEDIA_BACKEND", "gstreamer");
+    if (qEnvironmentVariableIsSet("QT_MEDIA_BACKEND")) return;
+    QStringList folders = qEnvironmentVariable("QT_PLUGIN_PATH").split(':', Qt::SkipEmptyParts);
+    folders << QLibraryInfo::path(QLibraryInfo::PluginsPath);
+    for (const QString& folder : folders) {
+        if (!QDir(folder + "/multimedia").entryList({"*gstreamer*"}, QDir::Files).isEmpty()) {
+            qputenv("QT_MEDIA_BACKEND", "gstreamer");
+            return;
+        }
+    }
 }
 
 void QtMediaPlayer::setFileName(const std::string& path) {

@@ -23,8 +23,10 @@ public:
     // How long after the request the music starts.
     static constexpr int kStartDelayMs = 150;
 
-    // Picks the GStreamer media backend. Call before the application object is made: Qt's
-    // ffmpeg backend crashes on machines without an audio device.
+    // Picks the GStreamer media backend where this Qt has it (Qt 6.4's FFmpeg backend crashes on
+    // machines without an audio device); otherwise Qt's own choice stands (FFmpeg from Qt 6.5 on,
+    // the only backend some systems ship). A backend named in QT_MEDIA_BACKEND is kept. Call
+    // before the application object is made.
     static void selectBackend();
 
     void setFileName(const std::string& path) override;
