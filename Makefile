@@ -24,7 +24,7 @@ TEST_PACKAGES := libgtest-dev xvfb xauth xdotool openbox imagemagick libheif-exa
 SANITIZE_BUILD ?= build-sanitize
 SANITIZE_FLAGS := -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all
 
-.PHONY: deps test-deps configure build dist run sample test test-sanitize clean
+.PHONY: deps test-deps configure build dist run sample test test-sanitize test-debian13 clean
 
 deps:
 	@bash tools/install-deps.sh $(RUN_PACKAGES)
@@ -62,6 +62,11 @@ test-sanitize: test-deps
 	  "-DCMAKE_CXX_FLAGS=$(SANITIZE_FLAGS)" >/dev/null
 	@cmake --build $(SANITIZE_BUILD)
 	@cd $(SANITIZE_BUILD) && ctest --output-on-failure
+
+# make test again on Debian 13 (trixie), in a fresh root made with debootstrap (CI runs it after
+# make test).
+test-debian13:
+	@bash tools/test-in-debian-root.sh trixie
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) dist $(WIN_BUILD) $(WIN_DIST) $(BENCH_BUILD) $(WIN_BENCH_BUILD)
