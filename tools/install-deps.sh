@@ -4,7 +4,7 @@
 # package (libheif's codec plugins, say, which Debian 12 builds into libheif itself): apt is asked.
 set -euo pipefail
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
-known() { apt-cache show "$1" 2>/dev/null | grep -q '^Package:'; }
+known() { apt-cache show "$1" >/dev/null 2>&1; }
 updated=false
 update() { $updated || { apt-get update -qq; updated=true; }; }
 
