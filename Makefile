@@ -19,7 +19,7 @@ RUN_PACKAGES := cmake ninja-build g++ make qt6-base-dev qt6-multimedia-dev \
 TEST_PACKAGES := libgtest-dev xvfb xauth xdotool openbox imagemagick libheif-examples \
   libheif-plugin-x265? libheif-plugin-aomenc? x11-utils bc xserver-xorg-core \
   xserver-xorg-video-dummy x11-xserver-utils xscreensaver xss-lock python3 \
-  pulseaudio pulseaudio-utils sox libsox-fmt-all sway swayidle qt6-wayland
+  pulseaudio pulseaudio-utils ffmpeg sway swayidle qt6-wayland
 
 SANITIZE_BUILD ?= build-sanitize
 SANITIZE_FLAGS := -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all
