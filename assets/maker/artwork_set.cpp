@@ -17,6 +17,9 @@ namespace {
 constexpr int kBackgroundQuality = 88;
 constexpr int kButtonQuality = 90;
 
+// The sizes of the program's icon in the desktop's icon theme (icons/glint-SIZE.png).
+constexpr std::array<int, 7> kThemeIconSizes{16, 24, 32, 48, 64, 128, 256};
+
 constexpr std::array<const char16_t*, 4> kStepCaptions{u"加入选择图片", u"加入背景音乐",
                                                        u"生成程序", u"安装"};
 
@@ -26,9 +29,11 @@ ArtworkSet::ArtworkSet(const Palette& palette, const WindowLayout& layout, const
     : m_palette(palette), m_layout(layout), m_fonts(fonts) {}
 
 bool ArtworkSet::writeTo(const QDir& folder, QString& failure) const {
-    if (!folder.mkpath(QStringLiteral("pic"))) {
-        failure = folder.filePath(QStringLiteral("pic")) + QStringLiteral(": cannot create");
-        return false;
+    for (const QString& sub : {QStringLiteral("pic"), QStringLiteral("icons")}) {
+        if (!folder.mkpath(sub)) {
+            failure = folder.filePath(sub) + QStringLiteral(": cannot create");
+            return false;
+        }
     }
     const BackgroundPainter background(m_palette, m_layout, m_fonts);
     const QImage bare = background.paintBare();
@@ -45,7 +50,18 @@ bool ArtworkSet::writeTo(const QDir& folder, QString& failure) const {
            savePng(icons.handCursor(), folder.filePath("hand.png"), failure) &&
            savePng(icons.questionBubble(), folder.filePath("question.png"), failure) &&
            saveBytes(HelpPage().html(), folder.filePath("pb.htm"), failure) &&
-           writeButtons(folder, bare, failure);
+           writeButtons(folder, bare, failure) && writeThemeIcons(folder, failure);
+}
+
+bool ArtworkSet::writeThemeIcons(const QDir& folder, QString& failure) const {
+    const IconPainter icons;
+    for (const int side : kThemeIconSizes) {
+        if (!savePng(icons.appIcon(side),
+                     folder.filePath(QStringLiteral("icons/glint-%1.png").arg(side)), failure)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 bool ArtworkSet::writeButtons(const QDir& folder, const QImage& bare, QString& failure) const {

@@ -25,6 +25,8 @@ public:
 
 private:
     bool writeButtons(const QDir& folder, const QImage& bare, QString& failure) const;
+    // The program's icon at the sizes of the desktop's icon theme, in icons/.
+    bool writeThemeIcons(const QDir& folder, QString& failure) const;
 
     const Palette& m_palette;
     const WindowLayout& m_layout;

@@ -11,8 +11,8 @@ namespace {
 
 constexpr int kSide = 32;
 
-QImage transparentSquare() {
-    QImage picture(kSide, kSide, QImage::Format_ARGB32);
+QImage transparentSquare(int side = kSide) {
+    QImage picture(side, side, QImage::Format_ARGB32);
     picture.setDotsPerMeterX(3780);
     picture.setDotsPerMeterY(3780);
     picture.fill(Qt::transparent);
@@ -27,10 +27,12 @@ QPainterPath roundedBox(double left, double top, double right, double bottom, do
 
 }  // namespace
 
-QImage IconPainter::windowIcon() const {
-    QImage picture = transparentSquare();
+QImage IconPainter::windowIcon() const { return appIcon(kSide); }
+
+QImage IconPainter::appIcon(int side) const {
+    QImage picture = transparentSquare(side);
     QPainter painter(&picture);
-    paintAppGlyph(painter, QRectF(0, 0, kSide, kSide));
+    paintAppGlyph(painter, QRectF(0, 0, side, side));
     return picture;
 }
 

@@ -12,6 +12,8 @@ class IconPainter {
 public:
     // 32 x 32.
     QImage windowIcon() const;
+    // The same mark at any size: the desktop's icon theme wants it from 16 to 256 pixels.
+    QImage appIcon(int side) const;
     QImage handCursor() const;
     // A white question mark in a speech bubble of the mark's colours, for a light dialog.
     QImage questionBubble() const;
