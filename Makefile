@@ -12,6 +12,7 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 # release has such a package: libheif's decoders are plugins on Debian 13, built in on Debian 12.
 RUN_PACKAGES := cmake ninja-build g++ make qt6-base-dev qt6-multimedia-dev \
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav \
+  gstreamer1.0-pulseaudio \
   libjpeg62-turbo-dev libheif-dev libheif-plugin-libde265? libheif-plugin-dav1d? \
   qt6-image-formats-plugins fonts-wqy-zenhei qt6-translations-l10n libxcb1-dev
 # What the tests add: GoogleTest, X servers and the tools that drive them, HEIC and AVIF writers,

@@ -1,9 +1,12 @@
 # Sourced by the end-to-end scripts: a private X server with a window manager, and the means to
 # wait for what a user would see. Before sourcing, set width and height (the screen's size) and
 # work (a fresh temporary folder, removed at the end with the processes added to pids); set
-# xorg_config to a configuration file to have Xorg instead of Xvfb.
+# xorg_config to a configuration file to have Xorg instead of Xvfb, and no_window_manager=1 to
+# have no openbox (for a nested compositor that should fill the screen).
 # usage: source x_session.sh TOOL...    (the X tools the script needs besides Xvfb and openbox)
-for tool in Xvfb openbox xprop "$@"; do
+tools=(Xvfb xprop "$@")
+[[ -n ${no_window_manager:-} ]] || tools+=(openbox)
+for tool in "${tools[@]}"; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 pids=()
@@ -23,10 +26,12 @@ pids+=($!)
 for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.05; done
 [[ -s $work/display ]] || fail "Xvfb did not start"
 export DISPLAY=":$(head -n1 "$work/display")"
-openbox >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q id && break
-  sleep 0.05; done
+if [[ -z ${no_window_manager:-} ]]; then
+  openbox >/dev/null 2>&1 &
+  pids+=($!)
+  for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q id && break
+    sleep 0.05; done
+fi
 
 # Polls a command until it succeeds or the seconds run out.
 wait_for() {
