@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include "platform/qt/qt_conversions.h"
@@ -13,6 +14,28 @@ constexpr int kWrapFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
 // The space between a frame's left edge and its caption, and around the caption's text.
 constexpr int kCaptionIndent = 8;
 constexpr int kCaptionPadding = 2;
+
+// What the painter draws onto: a window's backing store is an image, ARGB32_Premultiplied on X11
+// even for an opaque window (the X server ignores its alpha byte there).
+QImage::Format targetFormat(const QPainter& painter) {
+    const QPaintEngine* engine = painter.paintEngine();
+    const QPaintDevice* device = engine ? engine->paintDevice() : nullptr;
+    if (!device || device->devType() != QInternal::Image) return QImage::Format_Invalid;
+    return static_cast<const QImage*>(device)->format();
+}
+
+// Draws the picture's own pixels (pixelsOf) into the rectangle, stretched to it when its size
+// differs. Qt copies their empty alpha byte into a target that has one: where the target keeps
+// premultiplied alpha, black drawn behind the picture makes exactly those pixels opaque again
+// (an opaque pixel keeps its colour, one of alpha 0 keeps its colour and becomes opaque).
+void drawOwnPixels(QPainter& painter, const QRect& rect, const Image& picture) {
+    painter.drawImage(rect, pixelsOf(picture));
+    if (targetFormat(painter) != QImage::Format_ARGB32_Premultiplied) return;
+    painter.save();
+    painter.setCompositionMode(QPainter::CompositionMode_DestinationOver);
+    painter.fillRect(rect, Qt::black);
+    painter.restore();
+}
 
 template <typename Kind>
 const Kind* visibleIn(const Control* control, const QRegion& region) {
@@ -49,7 +72,7 @@ void ControlPainter::paint(QPainter& painter, const Form& form, const QRegion& r
     }
     for (const Control* control : form.controls()) {
         if (const auto* box = visibleIn<PictureBox>(control, region))
-            paintPictureBox(painter, *box);
+            paintPictureBox(painter, *box, region);
     }
 }
 
@@ -98,11 +121,18 @@ void ControlPainter::paintImageBox(QPainter& painter, const ImageBox& image) {
     if (image.picture().isNull() || r.isEmpty()) return;
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(r, imageOf(image, image.picture()));
+    const Image& picture = image.picture();
+    // Pictures with holes are our own small built-in ones: those are converted whole.
+    if (drawnAsItIs(painter, image, picture)) {
+        drawOwnPixels(painter, r, picture);
+    } else {
+        painter.drawImage(r, toQImage(picture, QRect(0, 0, picture.width(), picture.height())));
+    }
     painter.restore();
 }
 
-void ControlPainter::paintPictureBox(QPainter& painter, const PictureBox& box) {
+void ControlPainter::paintPictureBox(QPainter& painter, const PictureBox& box,
+                                     const QRegion& region) {
     const QRect r = toQRect(box.pixelRect());
     const int border = box.borderPixels();
     if (border > 0) paintSunkenBorder(painter, r);
@@ -116,7 +146,19 @@ void ControlPainter::paintPictureBox(QPainter& painter, const PictureBox& box) {
     if (picture.isNull()) return;
     painter.save();
     painter.setClipRect(inner, Qt::IntersectClip);
-    painter.drawImage(inner.topLeft(), imageOf(box, picture));
+    if (drawnAsItIs(painter, box, picture)) {
+        drawOwnPixels(painter, QRect(inner.topLeft(), QSize(picture.width(), picture.height())),
+                      picture);
+    } else {
+        // Only what is painted is converted: the part of the picture under the region, and a
+        // pixel around it that a scaled painter's smoothing reads.
+        const QRect part =
+            (region.boundingRect() & inner).translated(-inner.topLeft()).adjusted(-1, -1, 1, 1) &
+            QRect(0, 0, picture.width(), picture.height());
+        if (!part.isEmpty()) {
+            painter.drawImage(inner.topLeft() + part.topLeft(), toQImage(picture, part));
+        }
+    }
     painter.restore();
 }
 
@@ -136,11 +178,14 @@ void ControlPainter::paintSunkenBorder(QPainter& painter, const QRect& r) {
     painter.fillRect(x + w - 2, y + 1, 1, h - 2, toQColor(kInnerLight));
 }
 
-const QImage& ControlPainter::imageOf(const Control& control, const Image& picture) {
-    Cached& cached = m_pictures[&control];
+bool ControlPainter::drawnAsItIs(const QPainter& painter, const Control& control,
+                                 const Image& picture) {
+    Holes& holes = m_holes[&control];
     const PictureStamp stamp = PictureStamp::of(picture);
-    if (!(cached.stamp == stamp)) cached = {stamp, toQImage(picture)};
-    return cached.image;
+    if (!(holes.stamp == stamp)) holes = {stamp, hasNoColor(picture)};
+    const QImage::Format target = targetFormat(painter);
+    return !holes.any &&
+           (target == QImage::Format_RGB32 || target == QImage::Format_ARGB32_Premultiplied);
 }
 
 }  // namespace glint::platform::qt

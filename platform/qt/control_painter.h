@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QImage>
 #include <QRegion>
 #include <unordered_map>
 
@@ -32,19 +31,24 @@ public:
     static QRect extentOf(const Control& control);
 
 private:
-    struct Cached {
+    // Whether the picture a control shows holds kNoColor pixels, which Qt cannot draw from the
+    // picture's own pixels. Looked for once per picture (the stamp tells a new one); nothing of
+    // the pixels is kept.
+    struct Holes {
         PictureStamp stamp;
-        QImage image;
+        bool any = false;
     };
 
     void paintFrame(QPainter& painter, const Frame& frame, Rgb windowColor) const;
     void paintLabel(QPainter& painter, const Label& label, Rgb windowColor) const;
     void paintImageBox(QPainter& painter, const ImageBox& image);
-    void paintPictureBox(QPainter& painter, const PictureBox& box);
+    void paintPictureBox(QPainter& painter, const PictureBox& box, const QRegion& region);
     static void paintSunkenBorder(QPainter& painter, const QRect& rect);
-    const QImage& imageOf(const Control& control, const Image& picture);
+    // Whether the picture can be drawn from its own pixels: it has no holes, and the painter draws
+    // onto a target of a format that allows it.
+    bool drawnAsItIs(const QPainter& painter, const Control& control, const Image& picture);
 
-    std::unordered_map<const Control*, Cached> m_pictures;
+    std::unordered_map<const Control*, Holes> m_holes;
 };
 
 }  // namespace glint::platform::qt

@@ -16,8 +16,18 @@ namespace glint::platform::qt {
 QColor toQColor(Rgb color);
 QRect toQRect(const Rect& r);
 
-// kNoColor pixels become fully transparent; a picture without them stays opaque (RGB32).
-QImage toQImage(const Image& picture);
+// The part of the picture (within it) as a QImage of its own: kNoColor pixels become fully
+// transparent; a part without them stays opaque (RGB32).
+QImage toQImage(const Image& picture, const QRect& part);
+
+// The picture's own pixels seen as an opaque QImage (RGB32), nothing copied: to draw at once,
+// while the picture stays as it is. Drawn onto an RGB32 target it shows exactly what toQImage
+// shows of a picture without kNoColor pixels; onto a target with an alpha channel Qt carries the
+// colours' empty top byte along, which would read as transparency there.
+QImage pixelsOf(const Image& picture);
+
+// Whether any pixel of the picture is kNoColor.
+bool hasNoColor(const Image& picture);
 
 // What becomes of a decoded picture's alpha channel: dropped (every pixel shows its colour, as
 // the picture loader gives photos), or a pixel less than half opaque read as kNoColor, which
