@@ -67,3 +67,45 @@ first_frame() {
   put start_player_warm_ms "$(printf '%s\n' "${player_warm[@]}" | middle)" ms
   put start_feh_warm_ms "$(printf '%s\n' "${feh_warm[@]}" | middle)" ms
 }
+
+# The real player's peak resident size (VmHWM) with a package of one photo, as a user runs it:
+# through its first slide-in (move1), the sweep after it (move2), and the cycle step after that,
+# which loads the photo a third time. A cycle step lets the photo shown go before it decodes the
+# next, so the resident size falls by most of the picture's bytes at each: the run ends once two
+# such falls have come and the size has climbed back (the third picture decoded), a second later.
+# Prints the peak and the seconds until the third picture was decoded.
+player_memory() {  # photo, key, decoded picture bytes
+  local dir=$work/memory-$2
+  mkdir -p "$dir"
+  cp "$1" "$dir/photo.jpg"
+  printf '"photo.jpg"\r\n' >"$dir/pb.dat"
+  printf '"song.wav"\r\n' >"$dir/ms.dat"
+  printf '"0"\r\n' >"$dir/kg.ini"
+  printf '"Glint benchmark"\r\n' >"$dir/timu.dat"
+  cp "$build/player/glintsaver" "$dir/pb.cc"
+  "$dir/pb.cc" 2>>"$work/stderr" &
+  local pid=$! start now falls=0 top=0 low=0 rss hwm done_at=""
+  pids+=("$pid")
+  start=$(date +%s%N)
+  local drop=$(($3 / 2048))  # kB: half the picture
+  while kill -0 "$pid" 2>/dev/null; do
+    now=$(date +%s%N)
+    ((now - start < 300000000000)) || break
+    rss=$(awk '/^VmRSS/ { print $2 }' /proc/"$pid"/status 2>/dev/null)
+    [[ -n $rss ]] || break
+    ((rss > top)) && top=$rss
+    if ((top - rss > drop)); then falls=$((falls + 1)) top=$rss low=$rss; fi
+    if ((falls >= 2)) && [[ -z $done_at ]] && ((rss - low > drop)); then done_at=$now; fi
+    [[ -n $done_at ]] && ((now - done_at > 1000000000)) && break
+    sleep 0.02
+  done
+  hwm=$(awk '/^VmHWM/ { print $2 }' /proc/"$pid"/status 2>/dev/null)
+  kill "$pid" 2>/dev/null
+  if [[ -z $done_at || -z $hwm ]]; then
+    put "memory_player_$2_peak_rss" -1 MB
+    echo "FAIL: the player with the $2 photo did not reach its third picture (falls seen: $falls)" >&2
+    return
+  fi
+  put "memory_player_$2_peak_rss" "$(echo "scale=1; $hwm / 1024" | bc)" MB
+  put "memory_player_$2_seconds" "$(echo "scale=2; ($done_at - $start) / 1000000000" | bc)" s
+}

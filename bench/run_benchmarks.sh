@@ -30,7 +30,7 @@ step "pixel sweep, headless";  run "$bin/sweep_bench"
 step "pixel sweep, Qt on Xvfb"; run "$bin/qt_sweep_bench" "$work/screen.jpg"
 step "cycle step";             run "$bin/cycle_step_bench"
 step "picture load vs djpeg";  run "$bin/picture_load_bench" "$work"
-step "peak memory";            run "$bin/peak_memory_bench" "$work/mp24.jpg" mp24
+step "peak memory, headless";  run "$bin/peak_memory_bench" "$work/mp24.jpg" mp24
                                run "$bin/peak_memory_bench" "$work/mp100.jpg" mp100
 if [[ -n $winbuild && -f $winbuild/bench/peak_memory_bench.exe ]]; then
   if reason=$(bash "$root/tools/can-run-i386.sh"); then
@@ -39,7 +39,7 @@ if [[ -n $winbuild && -f $winbuild/bench/peak_memory_bench.exe ]]; then
       wine "$winbuild/bench/peak_memory_bench.exe" "$(winepath -w "$work/mp100.jpg")" win32_mp100) \
       2>>"$work/stderr" | tr -d '\r' | grep '^BENCH ' >>"$results"
   else
-    step "peak memory, Windows build: not measured, this machine refuses 32-bit programs ($reason)"
+    step "SKIP: peak memory of the Windows build under Wine: this machine refuses 32-bit programs ($reason)"
   fi
 fi
 step "hover";                  run "$bin/hover_bench" "$root/assets/maker/generated/pic"
@@ -47,6 +47,9 @@ step "build vs cp";            run "$bin/build_bench"
 step "slide-in";               run "$bin/qt_slide_bench" "$work/mp1.jpg" 8
 
 source "$root/bench/player_runs.sh"
+step "peak memory, real player on Xvfb"
+player_memory "$work/mp24.jpg" mp24 $((6000 * 4000 * 4))
+player_memory "$work/mp100.jpg" mp100 $((12500 * 8000 * 4))
 step "processor use, ${cpu_seconds} s"; cpu_use "$cpu_seconds"
 step "start to first frame vs feh"; first_frame "$start_runs"
 
