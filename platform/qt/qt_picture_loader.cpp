@@ -21,8 +21,9 @@ constexpr std::size_t kReadBuffer = 64 * 1024;
 
 }  // namespace
 
-QtPictureLoader::QtPictureLoader() {
-    QImageReader::setAllocationLimit(kAllocationLimitMb);
+QtPictureLoader::QtPictureLoader(int allocationLimitMb)
+    : m_limitBytes(static_cast<std::size_t>(allocationLimitMb) << 20) {
+    QImageReader::setAllocationLimit(allocationLimitMb);
 }
 
 Image QtPictureLoader::load(const std::string& path) {
@@ -42,20 +43,19 @@ Image QtPictureLoader::load(const std::string& path) {
         throw package::FileError("Cannot open file", path);
     }
     if (jpeg::looksLikeJpeg(start, got)) {
-        const std::size_t limit = static_cast<std::size_t>(kAllocationLimitMb) << 20;
-        if (std::optional<Image> photo = jpeg::decode(file.get(), path, limit)) {
+        if (std::optional<Image> photo = jpeg::decode(file.get(), path, m_limitBytes)) {
             return std::move(*photo);
         }
         // CMYK, which Qt's reader turns into colours.
         if (std::fseek(file.get(), 0, SEEK_SET) != 0) throw PictureError(path);
     }
     if (heif::looksLikeHeif(start, got)) {
-        return heif::decode(file.get(), path, static_cast<std::size_t>(kAllocationLimitMb) << 20);
+        return heif::decode(file.get(), path, m_limitBytes);
     }
     return readWithQt(file.get(), path);
 }
 
-Image QtPictureLoader::readWithQt(FILE* file, const std::string& path) {
+Image QtPictureLoader::readWithQt(FILE* file, const std::string& path) const {
     QFile device;
     if (!device.open(file, QIODevice::ReadOnly)) {
         throw package::FileError("Cannot open file", path);

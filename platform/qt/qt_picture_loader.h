@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <cstddef>
 #include <cstdio>
 
 #include "platform/services.h"
@@ -15,16 +16,19 @@ namespace glint::platform::qt {
 class QtPictureLoader : public PictureLoader {
 public:
     // Qt's reader refuses pictures over 128 MB decoded, which current cameras exceed; the loader
-    // raises that limit for the whole application when it is made, and holds JPEG photos to it.
+    // sets the limit for the whole application when it is made (this one unless told another),
+    // and holds every photo to it.
     static constexpr int kAllocationLimitMb = 1024;
 
-    QtPictureLoader();
+    explicit QtPictureLoader(int allocationLimitMb = kAllocationLimitMb);
     Image load(const std::string& path) override;
 
 private:
-    static Image readWithQt(FILE* file, const std::string& path);
+    Image readWithQt(FILE* file, const std::string& path) const;
     // A screen-format view of the picture's pixels, sharing them; null for a null picture.
     static QImage wrap(Image& image);
+
+    std::size_t m_limitBytes;
 };
 
 }  // namespace glint::platform::qt

@@ -46,6 +46,7 @@ private:
     bool m_bigEndian;
 };
 
+#ifdef _WIN32
 bool readExactly(IStream& stream, void* buffer, ULONG size) {
     ULONG got = 0;
     return SUCCEEDED(stream.Read(buffer, size, &got)) && got == size;
@@ -56,6 +57,7 @@ bool skip(IStream& stream, ULONG size) {
     move.QuadPart = size;
     return SUCCEEDED(stream.Seek(move, STREAM_SEEK_CUR, nullptr));
 }
+#endif
 
 }  // namespace
 
@@ -80,6 +82,7 @@ int exifOrientation(const unsigned char* tiff, std::size_t size) {
     return kUpright;
 }
 
+#ifdef _WIN32
 int jpegOrientation(IStream& stream) {
     unsigned char start[2];
     if (!readExactly(stream, start, 2) || start[0] != 0xFF || start[1] != kStartOfImage) {
@@ -118,5 +121,6 @@ int jpegOrientation(IStream& stream) {
         }
     }
 }
+#endif
 
 }  // namespace glint::platform::win32
