@@ -16,7 +16,7 @@ constexpr int kCaptionIndent = 8;
 constexpr int kCaptionPadding = 2;
 
 // What the painter draws onto: a window's backing store is an image, ARGB32_Premultiplied on X11
-// even for an opaque window (the X server ignores its alpha byte there).
+// even for an opaque window (the X server ignores its alpha byte there), where mendAlpha works.
 QImage::Format targetFormat(const QPainter& painter) {
     const QPaintEngine* engine = painter.paintEngine();
     const QPaintDevice* device = engine ? engine->paintDevice() : nullptr;
@@ -24,17 +24,10 @@ QImage::Format targetFormat(const QPainter& painter) {
     return static_cast<const QImage*>(device)->format();
 }
 
-// Draws the picture's own pixels (pixelsOf) into the rectangle, stretched to it when its size
-// differs. Qt copies their empty alpha byte into a target that has one: where the target keeps
-// premultiplied alpha, black drawn behind the picture makes exactly those pixels opaque again
-// (an opaque pixel keeps its colour, one of alpha 0 keeps its colour and becomes opaque).
+// Draws the picture's own pixels into the rectangle, stretched to it when its size differs.
 void drawOwnPixels(QPainter& painter, const QRect& rect, const Image& picture) {
     painter.drawImage(rect, pixelsOf(picture));
-    if (targetFormat(painter) != QImage::Format_ARGB32_Premultiplied) return;
-    painter.save();
-    painter.setCompositionMode(QPainter::CompositionMode_DestinationOver);
-    painter.fillRect(rect, Qt::black);
-    painter.restore();
+    mendAlpha(painter, rect);
 }
 
 template <typename Kind>

@@ -189,6 +189,7 @@ void FormWindow::paintEvent(QPaintEvent* event) {
     } else {
         for (const QRect& rect : region) painter.drawImage(rect.topLeft(), frame, rect);
     }
+    mendAlpha(painter, region & frame.rect());
     // Beyond the surface (a window larger than its form thinks) shows the window's colour.
     for (const QRect& rest : region.subtracted(frame.rect())) {
         painter.fillRect(rest, toQColor(m_form.backColor()));

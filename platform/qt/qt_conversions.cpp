@@ -1,5 +1,6 @@
 #include "platform/qt/qt_conversions.h"
 
+#include <QPaintEngine>
 #include <algorithm>
 #include <cstring>
 
@@ -39,6 +40,19 @@ QImage pixelsOf(const Image& picture) {
     return QImage(reinterpret_cast<const uchar*>(picture.pixels().data()), picture.width(),
                   picture.height(), static_cast<qsizetype>(picture.width()) * 4,
                   QImage::Format_RGB32);
+}
+
+void mendAlpha(QPainter& painter, const QRegion& drawn) {
+    const QPaintEngine* engine = painter.paintEngine();
+    const QPaintDevice* device = engine ? engine->paintDevice() : nullptr;
+    if (!device || device->devType() != QInternal::Image ||
+        static_cast<const QImage*>(device)->format() != QImage::Format_ARGB32_Premultiplied) {
+        return;
+    }
+    painter.save();
+    painter.setCompositionMode(QPainter::CompositionMode_DestinationOver);
+    for (const QRect& rect : drawn) painter.fillRect(rect, Qt::black);
+    painter.restore();
 }
 
 bool hasNoColor(const Image& picture) {

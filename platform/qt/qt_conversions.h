@@ -4,7 +4,9 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPainter>
 #include <QRect>
+#include <QRegion>
 #include <QString>
 #include <string>
 
@@ -25,6 +27,11 @@ QImage toQImage(const Image& picture, const QRect& part);
 // shows of a picture without kNoColor pixels; onto a target with an alpha channel Qt carries the
 // colours' empty top byte along, which would read as transparency there.
 QImage pixelsOf(const Image& picture);
+
+// Makes the region opaque again after pixelsOf was drawn there, where the painter's target keeps
+// premultiplied alpha (a window's backing store on X11, even for an opaque window): black drawn
+// behind leaves each pixel's colour and makes exactly those of alpha 0 opaque.
+void mendAlpha(QPainter& painter, const QRegion& drawn);
 
 // Whether any pixel of the picture is kNoColor.
 bool hasNoColor(const Image& picture);

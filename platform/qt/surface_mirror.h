@@ -7,19 +7,19 @@
 
 namespace glint::platform::qt {
 
-// A copy of a window's pixel surface in the format the screen takes, brought up to date region
-// by region: a sweep's pass copies one column or row, never the whole window.
+// A window's pixel surface as Qt draws it: the surface's own pixels seen as an image (pixelsOf,
+// nothing copied), and the regions painted on it since the last look: a sweep's pass brings one
+// column or row to the screen, never the whole window.
 class SurfaceMirror {
 public:
-    // Copies what was painted on the surface since the last call (everything after a resize)
-    // and returns where that is.
+    // Where the surface was painted since the last call (everything after a resize).
     QRegion update(PixelSurface& surface);
 
+    // The surface's pixels as of the last update; drawn from, they need their alpha mended where
+    // the target keeps one (mendAlpha).
     const QImage& frame() const { return m_frame; }
 
 private:
-    void copy(const PixelSurface& surface, const QRect& region);
-
     QImage m_frame;
 };
 
