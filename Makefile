@@ -93,15 +93,18 @@ test-windows: windows build
 	@bash tools/install-windows-deps.sh tests
 	@bash tests/win32/run_smoke.sh $(WIN_BUILD) $(WIN_DIST) $(BUILD)
 
-# Fuzzing with clang's libFuzzer (fuzz/): each target runs FUZZ_SECONDS from its seed corpus.
-# libclang-rt-14-dev holds the fuzzer and sanitizer runtimes that clang-14 alone lacks.
+# Fuzzing with clang's libFuzzer (fuzz/): each target runs FUZZ_SECONDS from its seed corpus
+# (FUZZ_TARGETS="jpeg_picture heif_picture" runs only those). libclang-rt-14-dev holds the fuzzer
+# and sanitizer runtimes that clang-14 alone lacks; the picture targets link Qt, libjpeg-turbo
+# and libheif.
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 
 .PHONY: fuzz soak
 
 fuzz:
-	@bash tools/install-deps.sh cmake ninja-build clang-14 libclang-rt-14-dev
+	@bash tools/install-deps.sh cmake ninja-build clang-14 libclang-rt-14-dev qt6-base-dev \
+	  libjpeg62-turbo-dev libheif-dev qt6-image-formats-plugins
 	@cmake -S fuzz -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
 	@cmake --build $(FUZZ_BUILD)
 	@bash fuzz/run_fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
