@@ -56,16 +56,13 @@ void mendAlpha(QPainter& painter, const QRegion& drawn) {
 }
 
 bool hasNoColor(const Image& picture) {
-    // Rows at a time, each without an early exit, which the compiler turns into vector
-    // instructions: a 24-megapixel photo is read in a few milliseconds.
+    // Our colours leave the top byte empty and kNoColor fills it: one pass that only ORs, at the
+    // memory's speed, clears a photo (about 20 ms at 24 MP); the exact search runs only where
+    // some top byte is set.
     const auto& pixels = picture.pixels();
-    const std::size_t width = static_cast<std::size_t>(std::max(picture.width(), 1));
-    for (std::size_t start = 0; start < pixels.size(); start += width) {
-        unsigned found = 0;
-        for (std::size_t i = start; i < start + width; ++i) found |= pixels[i] == kNoColor;
-        if (found) return true;
-    }
-    return false;
+    Rgb any = 0;
+    for (const Rgb color : pixels) any |= color;
+    return (any >> 24) != 0 && std::find(pixels.begin(), pixels.end(), kNoColor) != pixels.end();
 }
 
 Image toImage(const QImage& decoded, Alpha alpha) {
