@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAudioDevice>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QImage>
