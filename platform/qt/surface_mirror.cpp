@@ -7,14 +7,23 @@ namespace glint::platform::qt {
 QRegion SurfaceMirror::update(PixelSurface& surface) {
     const std::vector<Rect> dirty = surface.takeDirty();
     const Image& pixels = surface.image();
-    if (m_frame.constBits() != reinterpret_cast<const uchar*>(pixels.pixels().data()) ||
-        m_frame.width() != pixels.width() || m_frame.height() != pixels.height()) {
-        m_frame = pixelsOf(pixels);
-        return QRegion(m_frame.rect());
+    const QRect whole(0, 0, pixels.width(), pixels.height());
+    if (m_surface != &surface || m_pixels != pixels.pixels().data() || m_width != pixels.width() ||
+        m_height != pixels.height()) {
+        m_surface = &surface;
+        m_pixels = pixels.pixels().data();
+        m_width = pixels.width();
+        m_height = pixels.height();
+        return whole;
     }
     QRegion changed;
-    for (const Rect& r : dirty) changed += QRect(r.x, r.y, r.width, r.height) & m_frame.rect();
+    for (const Rect& r : dirty) changed += QRect(r.x, r.y, r.width, r.height) & whole;
     return changed;
+}
+
+QImage SurfaceMirror::frame() const {
+    // Wrapped anew at every paint: a surface resized since the last update has new pixels.
+    return m_surface ? pixelsOf(m_surface->image()) : QImage();
 }
 
 }  // namespace glint::platform::qt

@@ -15,12 +15,15 @@ public:
     // Where the surface was painted since the last call (everything after a resize).
     QRegion update(PixelSurface& surface);
 
-    // The surface's pixels as of the last update; drawn from, they need their alpha mended where
-    // the target keeps one (mendAlpha).
-    const QImage& frame() const { return m_frame; }
+    // The pixels of the surface last updated, as they are now (a resize since then included);
+    // drawn from, they need their alpha mended where the target keeps one (mendAlpha).
+    QImage frame() const;
 
 private:
-    QImage m_frame;
+    const PixelSurface* m_surface = nullptr;
+    const Rgb* m_pixels = nullptr;
+    int m_width = 0;
+    int m_height = 0;
 };
 
 }  // namespace glint::platform::qt
