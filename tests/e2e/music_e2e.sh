@@ -22,10 +22,11 @@ pulseaudio --daemonize=no -n --exit-idle-time=-1 --disable-shm=yes \
 pids+=($!)
 wait_for 10 pactl info >/dev/null 2>&1 || fail "PulseAudio did not start: $(tail -n 3 "$work/pulse.log")"
 
-# A two-second tone at half of full scale, and the same tone in the other formats.
+# A two-second tone at half of full scale, and the same tone in the other formats. Stereo, as the
+# sink is: FFmpeg would spread a mono tone over two channels at -3 dB each.
 python3 -c 'import math, struct, sys, wave
-w = wave.open(sys.argv[1], "wb"); w.setnchannels(1); w.setsampwidth(2); w.setframerate(44100)
-w.writeframes(b"".join(struct.pack("<h", int(16000 * math.sin(2 * math.pi * 440 * i / 44100)))
+w = wave.open(sys.argv[1], "wb"); w.setnchannels(2); w.setsampwidth(2); w.setframerate(44100)
+w.writeframes(b"".join(struct.pack("<2h", *[int(16000 * math.sin(2 * math.pi * 440 * i / 44100))] * 2)
                        for i in range(2 * 44100)))
 w.close()' "$work/tone.wav"
 ffmpeg -loglevel error -i "$work/tone.wav" -b:a 128k "$work/tone.mp3" &&
