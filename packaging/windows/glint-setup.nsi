@@ -1,0 +1,116 @@
+; The Windows setup program of Glint: installs the authoring program's own folder (dist-win32/)
+; for the current user under %LOCALAPPDATA%\Programs\Glint, where the user can write, so that the
+; program writes its packages into the folder "制作好的屏幕程序" beside it as anywhere else. A
+; Start-menu shortcut and an entry among the user's installed programs, with an uninstaller that
+; removes what was installed and asks whether to keep the shows the user made.
+; makensis -DVERSION=1.0 -DVERSION4=1.0.0.0 -DDIST=dist-win32 -DICON=icon.ico -DOUTFILE=setup.exe glint-setup.nsi
+
+Unicode true
+ManifestDPIAware true
+RequestExecutionLevel user
+SetCompressor /SOLID lzma
+
+!include "MUI2.nsh"
+!include "LogicLib.nsh"
+
+!define NAME "Glint 屏幕保护制作"
+!define PUBLISHER "Glint"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Glint"
+!define PACKAGES "制作好的屏幕程序"
+!define SHORTCUT "$SMPROGRAMS\${NAME}.lnk"
+
+Name "${NAME}"
+OutFile "${OUTFILE}"
+InstallDir "$LOCALAPPDATA\Programs\Glint"
+InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
+BrandingText "Glint ${VERSION}"
+
+VIProductVersion "${VERSION4}"
+VIAddVersionKey /LANG=2052 "ProductName" "${NAME}"
+VIAddVersionKey /LANG=2052 "FileDescription" "${NAME} 安装程序"
+VIAddVersionKey /LANG=2052 "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=2052 "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=2052 "CompanyName" "${PUBLISHER}"
+VIAddVersionKey /LANG=2052 "LegalCopyright" "Glint developers"
+
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!define MUI_ABORTWARNING
+!define MUI_FINISHPAGE_RUN "$INSTDIR\glintmaker.exe"
+!insertmacro MUI_PAGE_WELCOME
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "SimpChinese"
+
+Section "Glint"
+  SetShellVarContext current
+  SetOutPath "$INSTDIR"
+  File "${DIST}\glintmaker.exe"
+  File "${DIST}\pb.sys"
+  File "${DIST}\sp.sys"
+  File "${DIST}\pb.htm"
+  SetOutPath "$INSTDIR\pic"
+  File "${DIST}\pic\*.jpg"
+  ; The package folder: made empty, and left as it is when it holds the user's work.
+  CreateDirectory "$INSTDIR\${PACKAGES}"
+  SetOutPath "$INSTDIR"
+
+  WriteUninstaller "$INSTDIR\uninstall.exe"
+  CreateShortcut "${SHORTCUT}" "$INSTDIR\glintmaker.exe" "" "$INSTDIR\glintmaker.exe" 0
+
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${NAME}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\glintmaker.exe,0"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+SectionEnd
+
+Section "Uninstall"
+  SetShellVarContext current
+  Delete "${SHORTCUT}"
+  Delete "$INSTDIR\glintmaker.exe"
+  Delete "$INSTDIR\pb.sys"
+  Delete "$INSTDIR\sp.sys"
+  Delete "$INSTDIR\pb.htm"
+  Delete "$INSTDIR\pic\*.jpg"
+  RMDir "$INSTDIR\pic"
+  ; The shows the user made stay unless the user says to remove them; a silent uninstallation
+  ; (/S), where nobody is asked, keeps them.
+  Call un.PackagesHoldFiles
+  Pop $0
+  ${If} $0 == 1
+    MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON1 \
+      "保留您在“${PACKAGES}”文件夹中制作的屏幕保护程序吗？$\r$\n$\r$\n选“否”将删除它们。" \
+      /SD IDYES IDYES keep
+    RMDir /r "$INSTDIR\${PACKAGES}"
+    keep:
+  ${Else}
+    RMDir "$INSTDIR\${PACKAGES}"
+  ${EndIf}
+  Delete "$INSTDIR\uninstall.exe"
+  RMDir "$INSTDIR"
+  DeleteRegKey HKCU "${UNINSTALL_KEY}"
+SectionEnd
+
+; Pushes 1 when the package folder holds any file or folder, else 0.
+Function un.PackagesHoldFiles
+  StrCpy $2 0
+  FindFirst $0 $1 "$INSTDIR\${PACKAGES}\*"
+  ${DoWhile} $1 != ""
+    ${If} $1 != "."
+    ${AndIf} $1 != ".."
+      StrCpy $2 1
+      ${Break}
+    ${EndIf}
+    FindNext $0 $1
+  ${Loop}
+  FindClose $0
+  Push $2
+FunctionEnd
