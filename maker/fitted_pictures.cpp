@@ -60,7 +60,7 @@ std::string FormMain::addFittedCopy(const std::string& chosen, platform::PixelSi
                                   platform::fittedInside(sizeOf(Image1.picture()), screen), copy);
     } catch (const std::exception&) {
         Image1.setPicture(platform::Image());
-        m_desktop.showMessage(*this, "无法写入缩小的图片：" + copy);
+        report("无法写入缩小的图片：" + copy);
         return "";
     }
     // The preview shows the copy as it was written; the large picture goes first.
@@ -68,7 +68,7 @@ std::string FormMain::addFittedCopy(const std::string& chosen, platform::PixelSi
     try {
         Image1.setPicture(m_services.pictures.load(copy));
     } catch (const std::exception&) {
-        m_desktop.showMessage(*this, "无法读取图片：" + copy);
+        report("无法读取图片：" + copy);
         return "";
     }
     return copy;

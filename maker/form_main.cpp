@@ -92,6 +92,7 @@ FormMain::FormMain(platform::Services& services, platform::Desktop& desktop, pla
     onLoad = [this] { Form_Load(); };
     onMouseDown = [this](const platform::MouseEvent& e) { Form_MouseDown(e); };
     onMouseMove = [this](const platform::MouseEvent& e) { Form_MouseMove(e); };
+    onDropFiles = [this](const std::vector<std::string>& paths) { Form_DropFiles(paths); };
     for (platform::PictureBox* box : {&Pic_guan, &Pic_zuixiao, &Picture1, &Picture2, &Picture3,
                                       &Picture4, &Picture5}) {
         box->onMouseMove = [this, box](const platform::MouseEvent& e) { hover(*box, e); };

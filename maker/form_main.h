@@ -7,6 +7,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "platform/common_dialog.h"
 #include "platform/desktop.h"
@@ -55,6 +56,11 @@ public:
     // Opens the new-project dialog.
     void Picture5_Click();
 
+    // Files and folders dropped on the window: every picture and music file among them, and in
+    // the folders and their subfolders, added as steps 1 and 2 add a chosen one, in the order of
+    // the drop; then one message for what was not added (drop_run.cpp).
+    void Form_DropFiles(const std::vector<std::string>& paths);
+
     platform::PictureBox Pic_guan;
     platform::PictureBox Pic_zuixiao;
     platform::PictureBox Pic_shiji;
@@ -75,13 +81,21 @@ public:
     float pressY() const { return m_pressY; }
 
 private:
+    enum class Addition { Added, NotAdded, ListNotWritten };
+
     std::string ownPath(const std::string& literal) const;
     // The base name of a hover-family button's pictures in the pic folder ("001", "guan").
     static std::string pictureBaseName(const platform::PictureBox& button);
     void loadButtonPicture(platform::PictureBox& button, const char* suffix);
-    // Appends the chosen path to a working list; false after a message when it cannot.
+    // Tells the user why a file was not added: at once, or in the message after a drop.
+    void report(const std::string& text);
+    // Appends the chosen path to a working list; false after a report when it cannot.
     bool appendToList(const std::string& listLiteral, const std::string& path);
     bool refuseUnlistablePath(const std::string& path);
+    // What one chosen file goes through to join its list. A picture is shown in the preview, or
+    // the preview is left empty when it is not added.
+    Addition addPicture(const std::string& chosen);
+    Addition addMusic(const std::string& chosen);
     // Whether the picture shown in the preview, larger than the screen, is to be added as a copy
     // fitted to it: the user's answer, or the one given for the rest of this run.
     bool wantsFittedCopy(const std::string& chosen, platform::PixelSize screen);
@@ -99,6 +113,10 @@ private:
     float m_pressX = 0;
     float m_pressY = 0;
     std::set<std::string> m_reportedPictures;
+    // While a drop runs, what it could not add; null otherwise.
+    std::vector<std::string>* m_dropProblems = nullptr;
+    // The path of the picture last appended to the picture list.
+    std::string m_lastListedPicture;
 };
 
 }  // namespace glint::maker

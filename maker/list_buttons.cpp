@@ -19,15 +19,23 @@ constexpr const char* kMusicFilter =
 
 }  // namespace
 
+void FormMain::report(const std::string& text) {
+    if (m_dropProblems) {
+        m_dropProblems->push_back(text);
+    } else {
+        m_desktop.showMessage(*this, text);
+    }
+}
+
 // A list line cannot hold a line break: such a path could not be read back as one entry. Nor can
 // a list hold a character its code page lacks: the player would look for another file.
 bool FormMain::refuseUnlistablePath(const std::string& path) {
     if (path.find_first_of("\r\n") != std::string::npos) {
-        m_desktop.showMessage(*this, "文件名中含有换行符，无法加入列表：" + path);
+        report("文件名中含有换行符，无法加入列表：" + path);
         return true;
     }
     if (!package::listCanHold(path)) {
-        m_desktop.showMessage(*this, "文件名中含有系统代码页无法表示的字符，无法加入列表：" + path);
+        report("文件名中含有系统代码页无法表示的字符，无法加入列表：" + path);
         return true;
     }
     return false;
@@ -39,25 +47,20 @@ bool FormMain::appendToList(const std::string& listLiteral, const std::string& p
         package::appendQuotedLine(list, path);
         return true;
     } catch (const package::FileError&) {
-        m_desktop.showMessage(*this, "无法写入列表文件：" + list);
+        report("无法写入列表文件：" + list);
         return false;
     }
 }
 
-void FormMain::Picture1_Click() {
-    returnToNormal(Picture1);
-    CommonDialog1.Filter = kPictureFilter;
-    CommonDialog1.ShowOpen();
-    const std::string chosen = CommonDialog1.FileName;
-    CommonDialog1.FileName = "";
-    // A cancel empties the preview; so does a choice that cannot be listed or shown.
+FormMain::Addition FormMain::addPicture(const std::string& chosen) {
+    // A choice that cannot be listed or shown leaves the preview empty.
     Image1.setPicture(platform::Image());
-    if (chosen.empty() || refuseUnlistablePath(chosen)) return;
+    if (refuseUnlistablePath(chosen)) return Addition::NotAdded;
     try {
         Image1.setPicture(m_services.pictures.load(chosen));
     } catch (const std::exception&) {
-        m_desktop.showMessage(*this, "无法读取图片：" + chosen);
-        return;
+        report("无法读取图片：" + chosen);
+        return Addition::NotAdded;
     }
     std::string listed = chosen;
     // Without a screen to measure (none reported) there is nothing to fit to.
@@ -66,9 +69,31 @@ void FormMain::Picture1_Click() {
         platform::largerThan({Image1.picture().width(), Image1.picture().height()}, screen) &&
         wantsFittedCopy(chosen, screen)) {
         listed = addFittedCopy(chosen, screen);
-        if (listed.empty()) return;
+        if (listed.empty()) return Addition::NotAdded;
     }
-    appendToList(std::string(kPackageFolderLiteral) + "\\dsi.ini", listed);
+    if (!appendToList(std::string(kPackageFolderLiteral) + "\\dsi.ini", listed)) {
+        return Addition::ListNotWritten;
+    }
+    m_lastListedPicture = listed;
+    return Addition::Added;
+}
+
+FormMain::Addition FormMain::addMusic(const std::string& chosen) {
+    if (refuseUnlistablePath(chosen)) return Addition::NotAdded;
+    return appendToList(std::string(kPackageFolderLiteral) + "\\mus_dsi.ini", chosen)
+               ? Addition::Added
+               : Addition::ListNotWritten;
+}
+
+void FormMain::Picture1_Click() {
+    returnToNormal(Picture1);
+    CommonDialog1.Filter = kPictureFilter;
+    CommonDialog1.ShowOpen();
+    const std::string chosen = CommonDialog1.FileName;
+    CommonDialog1.FileName = "";
+    // A cancel empties the preview.
+    Image1.setPicture(platform::Image());
+    if (!chosen.empty()) addPicture(chosen);
 }
 
 void FormMain::Picture2_Click() {
@@ -77,8 +102,7 @@ void FormMain::Picture2_Click() {
     CommonDialog1.ShowOpen();
     const std::string chosen = CommonDialog1.FileName;
     CommonDialog1.FileName = "";
-    if (chosen.empty() || refuseUnlistablePath(chosen)) return;
-    appendToList(std::string(kPackageFolderLiteral) + "\\mus_dsi.ini", chosen);
+    if (!chosen.empty()) addMusic(chosen);
 }
 
 }  // namespace glint::maker

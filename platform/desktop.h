@@ -1,9 +1,10 @@
 #pragma once
 
 // The interactive desktop a window program asks for: the file-open dialog, message boxes, the
-// pop-up menu, opening a document or address with its default application, and the pictures
-// built into the program.
+// pop-up menu, a progress window, opening a document or address with its default application,
+// and the pictures built into the program.
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,18 @@ struct QuestionAnswer {
     bool checked = false;  // the check box when the question was answered
 };
 
+// A window in front of its owner that tells how far a long task has come, with a button that
+// asks to stop it. The task makes event passes, in which the window repaints and the button
+// answers. Destroying it closes the window.
+class ProgressWindow {
+public:
+    virtual ~ProgressWindow() = default;
+    // The text, and done of total steps (total 0: no measure of the whole).
+    virtual void update(const std::string& text, int done, int total) = 0;
+    // Whether the user has asked to stop: the button, or closing the window.
+    virtual bool cancelRequested() const = 0;
+};
+
 class Desktop {
 public:
     virtual ~Desktop() = default;
@@ -52,6 +65,10 @@ public:
     // Opens the document or web address with the user's default application and returns at
     // once. Failures are ignored.
     virtual void openDocument(const std::string& fileOrAddress) = 0;
+
+    // Shows a progress window owned by the window, its button captioned so, and returns at once.
+    virtual std::unique_ptr<ProgressWindow> showProgress(Form& owner,
+                                                         const std::string& cancelButton) = 0;
 
     // A picture built into the program, by its file name ("background.jpg").
     virtual Image builtInPicture(const std::string& name) = 0;

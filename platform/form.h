@@ -65,6 +65,15 @@ public:
     // The window's load: runs once before it is first shown.
     std::function<void()> onLoad;
 
+    // Files and folders dropped on the window from a file manager, as full paths in the order of
+    // the drop. A window without this handler takes no drop.
+    std::function<void(const std::vector<std::string>& paths)> onDropFiles;
+
+    // While input is blocked, the window's mouse and keys reach no handler and it takes no drop;
+    // it still repaints. For a long task that makes event passes.
+    bool inputBlocked() const { return m_inputBlocked; }
+    void setInputBlocked(bool blocked) { m_inputBlocked = blocked; }
+
     // Closes (unloads) the window; a modal dialog's showing then ends.
     void close() { m_closed = true; }
     bool closed() const { return m_closed; }
@@ -76,6 +85,7 @@ private:
     bool m_maximized = false;
     bool m_minimized = false;
     bool m_closed = false;
+    bool m_inputBlocked = false;
     Image m_picture;
     std::vector<Control*> m_controls;
     PixelSurface m_surface;

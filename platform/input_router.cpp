@@ -22,6 +22,11 @@ MouseEvent InputRouter::eventFor(const Control& target, const RawMouse& raw) con
 }
 
 void InputRouter::mouse(const RawMouse& raw) {
+    if (m_form.inputBlocked()) {
+        // A press before the block makes no click with a release after it.
+        m_pressed = nullptr;
+        return;
+    }
     Control* capture = m_form.mouseCapture();
     Control& target = capture ? *capture : targetAt(raw.x, raw.y);
     const MouseEvent event = eventFor(target, raw);
@@ -53,6 +58,7 @@ void InputRouter::mouse(const RawMouse& raw) {
 }
 
 void InputRouter::key(const KeyEvent& event) {
+    if (m_form.inputBlocked()) return;
     Control* focus = m_form.focusedControl();
     Control& target = (focus && focus->visible()) ? *focus : m_form;
     if (target.onKeyDown) target.onKeyDown(event);

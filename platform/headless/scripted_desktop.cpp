@@ -8,6 +8,25 @@
 
 namespace glint::platform::headless {
 
+class ScriptedProgress : public ProgressWindow {
+public:
+    explicit ScriptedProgress(ScriptedDesktop& desktop) : m_desktop(desktop) {
+        ++m_desktop.m_progressWindows;
+        m_desktop.m_progressOpen = true;
+    }
+    ~ScriptedProgress() override { m_desktop.m_progressOpen = false; }
+    void update(const std::string& text, int done, int total) override {
+        m_desktop.m_progress.push_back({text, done, total});
+    }
+    bool cancelRequested() const override {
+        const int at = m_desktop.m_cancelAtUpdate;
+        return at > 0 && static_cast<int>(m_desktop.m_progress.size()) >= at;
+    }
+
+private:
+    ScriptedDesktop& m_desktop;
+};
+
 void ScriptedDesktop::answerOpenDialogs(std::vector<std::string> paths) {
     m_dialogAnswers.insert(m_dialogAnswers.end(), paths.begin(), paths.end());
 }
@@ -47,6 +66,10 @@ int ScriptedDesktop::showPopupMenu(Form&, const std::vector<std::string>& captio
     const int choice = m_menuAnswers.front();
     m_menuAnswers.pop_front();
     return choice;
+}
+
+std::unique_ptr<ProgressWindow> ScriptedDesktop::showProgress(Form&, const std::string&) {
+    return std::make_unique<ScriptedProgress>(*this);
 }
 
 void ScriptedDesktop::openDocument(const std::string& fileOrAddress) {

@@ -18,6 +18,12 @@ public:
         std::string filter;
         std::string fileName;
     };
+    struct ProgressUpdate {
+        std::string text;
+        int done = 0;
+        int total = 0;
+        bool operator==(const ProgressUpdate&) const = default;
+    };
 
     // The answers of the next file-open dialogs, in order; "" is a cancel. With none left, the
     // dialog is cancelled.
@@ -32,12 +38,16 @@ public:
     // What the user does in the next modal dialogs, in order: each is called with the dialog
     // once it has loaded. With none left, a dialog is shown and closed untouched.
     void actInModalDialogs(std::vector<std::function<void(Form&)>> actions);
+    // The user asks to stop once the progress windows have shown this many updates in all.
+    void cancelProgressAtUpdate(int update) { m_cancelAtUpdate = update; }
 
     std::string showOpenDialog(Form& owner, const std::string& filter,
                                const std::string& fileName) override;
     void showMessage(Form& owner, const std::string& text) override;
     QuestionAnswer ask(Form& owner, const Question& question) override;
     int showPopupMenu(Form& owner, const std::vector<std::string>& captions) override;
+    std::unique_ptr<ProgressWindow> showProgress(Form& owner,
+                                                 const std::string& cancelButton) override;
     void openDocument(const std::string& fileOrAddress) override;
     Image builtInPicture(const std::string& name) override;
     void showModal(Form& dialog, Form& owner) override;
@@ -53,6 +63,10 @@ public:
     // The names of the dialogs shown modally, in order.
     const std::vector<std::string>& modalDialogs() const { return m_modals; }
     const std::vector<std::string>& startedPrograms() const { return m_started; }
+    // Every update of every progress window, in order, and how many windows were shown.
+    const std::vector<ProgressUpdate>& progressUpdates() const { return m_progress; }
+    int progressWindowsShown() const { return m_progressWindows; }
+    bool progressWindowOpen() const { return m_progressOpen; }
 
 private:
     std::deque<std::string> m_dialogAnswers;
@@ -67,6 +81,12 @@ private:
     std::deque<std::function<void(Form&)>> m_modalActions;
     std::vector<std::string> m_modals;
     std::vector<std::string> m_started;
+    std::vector<ProgressUpdate> m_progress;
+    int m_cancelAtUpdate = 0;
+    int m_progressWindows = 0;
+    bool m_progressOpen = false;
+
+    friend class ScriptedProgress;
 };
 
 }  // namespace glint::platform::headless

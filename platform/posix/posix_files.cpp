@@ -1,5 +1,6 @@
 #include "platform/posix/posix_files.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -60,6 +61,37 @@ bool sameFile(const struct stat& a, const struct stat& b) {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
+EntryKind kindOfMode(mode_t mode) {
+    if (S_ISREG(mode)) return EntryKind::File;
+    if (S_ISDIR(mode)) return EntryKind::Folder;
+    return EntryKind::Other;
+}
+
+class Folder {
+public:
+    explicit Folder(DIR* folder) : m_folder(folder) {}
+    ~Folder() {
+        if (m_folder) ::closedir(m_folder);
+    }
+    Folder(const Folder&) = delete;
+    Folder& operator=(const Folder&) = delete;
+    DIR* get() const { return m_folder; }
+
+private:
+    DIR* m_folder;
+};
+
+// An entry of the open folder, looked at itself; a link is then followed once to tell what it
+// leads to.
+EntryKind kindOfEntry(int folder, const char* name) {
+    struct stat info {};
+    if (::fstatat(folder, name, &info, AT_SYMLINK_NOFOLLOW) != 0) return EntryKind::Missing;
+    if (!S_ISLNK(info.st_mode)) return kindOfMode(info.st_mode);
+    if (::fstatat(folder, name, &info, 0) != 0) return EntryKind::Missing;
+    const EntryKind target = kindOfMode(info.st_mode);
+    return target == EntryKind::Folder ? EntryKind::LinkToFolder : target;
+}
+
 }  // namespace
 
 void PosixFiles::copyFile(const std::string& from, const std::string& to) {
@@ -115,6 +147,33 @@ bool PosixFiles::deleteFilesIn(const std::string& folder) {
         if (::unlink(entry.path().c_str()) != 0) all = false;
     }
     return all;
+}
+
+EntryKind PosixFiles::kindOf(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return EntryKind::Missing;
+    return kindOfMode(info.st_mode);
+}
+
+std::vector<FolderEntry> PosixFiles::listFolder(const std::string& folder) {
+    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0) throw package::FileError("Cannot read folder", folder);
+    Folder entries(::fdopendir(descriptor));
+    if (!entries.get()) {
+        ::close(descriptor);
+        throw package::FileError("Cannot read folder", folder);
+    }
+    std::vector<FolderEntry> found;
+    for (;;) {
+        errno = 0;
+        const dirent* entry = ::readdir(entries.get());
+        if (!entry) break;
+        const std::string name = entry->d_name;
+        if (name == "." || name == "..") continue;
+        found.push_back({name, kindOfEntry(descriptor, entry->d_name)});
+    }
+    if (errno != 0) throw package::FileError("Cannot read folder", folder);
+    return found;
 }
 
 }  // namespace glint::platform::posix

@@ -1,10 +1,15 @@
 #include "platform/qt/form_window.h"
 
 #include <QCloseEvent>
+#include <QDropEvent>
+#include <QFile>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
+#include <QUrl>
 #include <algorithm>
 #include <cmath>
 #include <exception>
@@ -31,6 +36,16 @@ QRegion scaledOutwards(const QRegion& region, double factor) {
     return result;
 }
 
+// The local files and folders among what is dragged, in its order, as the system names them.
+std::vector<std::string> localPaths(const QMimeData* dragged) {
+    std::vector<std::string> paths;
+    if (!dragged || !dragged->hasUrls()) return paths;
+    for (const QUrl& url : dragged->urls()) {
+        if (url.isLocalFile()) paths.push_back(QFile::encodeName(url.toLocalFile()).toStdString());
+    }
+    return paths;
+}
+
 }  // namespace
 
 FormWindow::FormWindow(Form& form, Hooks hooks, QWidget* owner, ScreenUse use)
@@ -44,6 +59,7 @@ FormWindow::FormWindow(Form& form, Hooks hooks, QWidget* owner, ScreenUse use)
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+    setAcceptDrops(static_cast<bool>(form.onDropFiles));
     // What Qt draws around the buttons and text boxes is the form's colour.
     QPalette colours = palette();
     colours.setColor(QPalette::Window, toQColor(form.backColor()));
@@ -320,6 +336,28 @@ void FormWindow::mouseMoveEvent(QMouseEvent* event) {
 void FormWindow::keyPressEvent(QKeyEvent* event) {
     const KeyEvent key = toKeyEvent(*event);
     deliver([&] { m_router.key(key); });
+}
+
+void FormWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!m_form.inputBlocked() && !localPaths(event->mimeData()).empty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void FormWindow::dragMoveEvent(QDragMoveEvent* event) {
+    if (!m_form.inputBlocked()) event->acceptProposedAction();
+}
+
+void FormWindow::dropEvent(QDropEvent* event) {
+    std::vector<std::string> paths = localPaths(event->mimeData());
+    if (m_form.inputBlocked() || paths.empty()) return;
+    event->acceptProposedAction();
+    // Handled once the drop is over, so the file manager that sent it goes on meanwhile.
+    QTimer::singleShot(0, this, [this, paths = std::move(paths)] {
+        if (m_form.onDropFiles && !m_form.inputBlocked()) {
+            deliver([&] { m_form.onDropFiles(paths); });
+        }
+    });
 }
 
 bool FormWindow::focusNextPrevChild(bool next) {

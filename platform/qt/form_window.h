@@ -81,6 +81,10 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Local files and folders dragged from a file manager, for a form that takes drops.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     // Without widgets inside, Tab and Backtab are keys like any other, not a move of the focus.
     bool focusNextPrevChild(bool next) override;
 

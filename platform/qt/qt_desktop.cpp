@@ -16,6 +16,7 @@
 #include <stdexcept>
 
 #include "platform/qt/file_filter.h"
+#include "platform/qt/qt_progress.h"
 #include "platform/qt/qt_conversions.h"
 
 namespace glint::platform::qt {
@@ -99,6 +100,11 @@ int QtDesktop::showPopupMenu(Form& owner, const std::vector<std::string>& captio
         if (chosen && entries[i] == chosen) return static_cast<int>(i);
     }
     return -1;
+}
+
+std::unique_ptr<ProgressWindow> QtDesktop::showProgress(Form& owner,
+                                                        const std::string& cancelButton) {
+    return std::make_unique<QtProgress>(ownerWindow(owner), m_runtime.title(), cancelButton);
 }
 
 void QtDesktop::openDocument(const std::string& fileOrAddress) {

@@ -29,6 +29,8 @@ public:
     // A message box with the question's icon, its two buttons and its check box.
     QuestionAnswer ask(Form& owner, const Question& question) override;
     int showPopupMenu(Form& owner, const std::vector<std::string>& captions) override;
+    std::unique_ptr<ProgressWindow> showProgress(Form& owner,
+                                                 const std::string& cancelButton) override;
     // A text with a scheme ("https:") is an address; anything else a file's path.
     void openDocument(const std::string& fileOrAddress) override;
     // Throws std::invalid_argument for a name the program has no picture for. A picture's

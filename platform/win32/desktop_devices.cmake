@@ -10,6 +10,7 @@ add_library(glint_platform_win32_devices STATIC
     ${CMAKE_CURRENT_LIST_DIR}/picture_cursor.cpp
     ${CMAKE_CURRENT_LIST_DIR}/picture_decoder.cpp
     ${CMAKE_CURRENT_LIST_DIR}/program_start.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/progress_window.cpp
     ${CMAKE_CURRENT_LIST_DIR}/question_box.cpp
     ${CMAKE_CURRENT_LIST_DIR}/win32_desktop.cpp
     ${CMAKE_CURRENT_LIST_DIR}/win32_media_player.cpp

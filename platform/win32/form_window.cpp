@@ -41,6 +41,7 @@ FormWindow::FormWindow(Form& form, Hooks hooks, Role role, HWND owner, HCURSOR h
         CreateWindowExW(styles.exStyle, kFormWindowClass, title.c_str(), styles.style, r.x, r.y,
                         m_outer.cx, m_outer.cy, owner, nullptr, GetModuleHandleW(nullptr), this);
     if (!m_window) throw std::runtime_error("Cannot make the window of " + form.name());
+    if (form.onDropFiles) DragAcceptFiles(m_window, TRUE);
     m_children = std::make_unique<ChildWindows>(
         form, m_window, m_font.handle(),
         ChildWindows::Hooks{
@@ -217,6 +218,21 @@ void FormWindow::key(WPARAM virtualKey) {
     deliver([&] { m_router.key(event); });
 }
 
+void FormWindow::dropped(HDROP drop) {
+    std::vector<std::string> paths;
+    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
+        const UINT length = DragQueryFileW(drop, i, nullptr, 0);
+        std::wstring name(length + 1, L'\0');
+        if (DragQueryFileW(drop, i, name.data(), length + 1) == 0) continue;
+        name.resize(length);
+        paths.push_back(narrow(name));
+    }
+    DragFinish(drop);
+    if (paths.empty() || m_form.inputBlocked() || !m_form.onDropFiles) return;
+    deliver([&] { m_form.onDropFiles(paths); });
+}
+
 LRESULT CALLBACK FormWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = windowOwner<FormWindow>(window, message, lParam);
     if (message == WM_NCDESTROY) {
@@ -260,6 +276,9 @@ LRESULT FormWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             // Then as usual, so Alt+F4 still closes a window that lets it.
             key(wParam);
             break;
+        case WM_DROPFILES:
+            dropped(reinterpret_cast<HDROP>(wParam));
+            return 0;
         case WM_TIMER:
             if (wParam == kTimerId && m_hooks.timer) m_hooks.timer();
             return 0;

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -83,6 +85,8 @@ private:
     void moved();
     void mouse(UINT message, WPARAM wParam, LPARAM lParam);
     void key(WPARAM virtualKey);
+    // Files and folders dropped from a file manager, for a form that takes drops.
+    void dropped(HDROP drop);
     void deliver(const std::function<void()>& handler);
     void placeAtForm();
     bool handAt(POINT at) const;

@@ -8,6 +8,7 @@
 #include "package/text_encoding.h"
 #include "platform/win32/open_file_dialog.h"
 #include "platform/win32/program_start.h"
+#include "platform/win32/progress_window.h"
 #include "platform/win32/question_box.h"
 #include "platform/win32/wide_text.h"
 
@@ -70,6 +71,12 @@ int Win32Desktop::showPopupMenu(Form& owner, const std::vector<std::string>& cap
     PostMessageW(window, WM_NULL, 0, 0);
     DestroyMenu(menu);
     return chosen > 0 && static_cast<std::size_t>(chosen) <= captions.size() ? chosen - 1 : -1;
+}
+
+std::unique_ptr<ProgressWindow> Win32Desktop::showProgress(Form& owner,
+                                                           const std::string& cancelButton) {
+    return std::make_unique<Win32Progress>(m_runtime.ownerWindow(owner),
+                                           package::displayText(m_runtime.title()), cancelButton);
 }
 
 void Win32Desktop::openDocument(const std::string& fileOrAddress) {

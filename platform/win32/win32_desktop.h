@@ -29,6 +29,8 @@ public:
     // A dialog of our own (question_box.h): the system's message box has no check box.
     QuestionAnswer ask(Form& owner, const Question& question) override;
     int showPopupMenu(Form& owner, const std::vector<std::string>& captions) override;
+    std::unique_ptr<ProgressWindow> showProgress(Form& owner,
+                                                 const std::string& cancelButton) override;
     // A file's path or a web address, opened with the shell's "open".
     void openDocument(const std::string& fileOrAddress) override;
     Image builtInPicture(const std::string& name) override;

@@ -114,6 +114,44 @@ bool Win32Files::deleteFilesIn(const std::string& folder) {
     return all;
 }
 
+EntryKind Win32Files::kindOf(const std::string& path) {
+    // Opening follows links and junctions to what they name.
+    Handle handle(openForIdentity(widen(path)));
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!handle.valid() || !GetFileInformationByHandle(handle.get(), &info)) {
+        return EntryKind::Missing;
+    }
+    if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return EntryKind::Folder;
+    return GetFileType(handle.get()) == FILE_TYPE_DISK ? EntryKind::File : EntryKind::Other;
+}
+
+std::vector<FolderEntry> Win32Files::listFolder(const std::string& folder) {
+    const std::wstring base = widen(folder) + L"\\";
+    WIN32_FIND_DATAW entry;
+    HANDLE search = FindFirstFileExW((base + L"*").c_str(), FindExInfoBasic, &entry,
+                                     FindExSearchNameMatch, nullptr, 0);
+    if (search == INVALID_HANDLE_VALUE) throw package::FileError("Cannot read folder", folder);
+    std::vector<FolderEntry> found;
+    do {
+        const std::wstring name = entry.cFileName;
+        if (name == L"." || name == L"..") continue;
+        const bool folderEntry = entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
+        const bool link = entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT;
+        EntryKind kind = EntryKind::File;
+        if (folderEntry) {
+            kind = link ? EntryKind::LinkToFolder : EntryKind::Folder;
+        } else if (link) {
+            kind = kindOf(narrow(base + name));
+            if (kind == EntryKind::Folder) kind = EntryKind::LinkToFolder;
+        }
+        found.push_back({narrow(name), kind});
+    } while (FindNextFileW(search, &entry));
+    const DWORD error = GetLastError();
+    FindClose(search);
+    if (error != ERROR_NO_MORE_FILES) throw package::FileError("Cannot read folder", folder);
+    return found;
+}
+
 }  // namespace glint::platform::win32
 
 namespace glint::platform {

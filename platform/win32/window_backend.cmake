@@ -20,5 +20,5 @@ add_library(glint_platform_win32 STATIC
     ${CMAKE_CURRENT_LIST_DIR}/win32_text_metrics.cpp
 )
 target_link_libraries(glint_platform_win32
-    PUBLIC glint_platform glint_list_text user32 gdi32 winmm
+    PUBLIC glint_platform glint_list_text user32 gdi32 winmm shell32
 )

@@ -33,6 +33,10 @@ public:
         m_real.copyFile(from, to);
     }
     bool deleteFilesIn(const std::string& folder) override { return m_real.deleteFilesIn(folder); }
+    platform::EntryKind kindOf(const std::string& path) override { return m_real.kindOf(path); }
+    std::vector<platform::FolderEntry> listFolder(const std::string& folder) override {
+        return m_real.listFolder(folder);
+    }
 
 private:
     std::string m_victim;

@@ -4,7 +4,9 @@
 #include "platform/win32/form_window.h"
 
 #include <gtest/gtest.h>
+#include <shlobj.h>
 
+#include <string>
 #include <vector>
 
 #include "platform/command_button.h"
@@ -257,6 +259,48 @@ TEST_F(FormWindowTest, ButtonsAndTextBoxesAreRealWindowsThatReachTheirControls) 
     wchar_t text[16] = {};
     GetWindowTextW(edit, text, 16);
     EXPECT_STREQ(text, L"Glint");
+}
+
+// What the shell posts for files dropped from Explorer: wide names, each ended by a zero, and one
+// more zero at the end. The window's DragFinish frees it.
+HGLOBAL droppedFiles(const std::vector<std::wstring>& names) {
+    std::size_t characters = 1;
+    for (const std::wstring& name : names) characters += name.size() + 1;
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + characters * sizeof(wchar_t));
+    auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
+    header->pFiles = sizeof(DROPFILES);
+    header->fWide = TRUE;
+    auto* at = reinterpret_cast<wchar_t*>(header + 1);
+    for (const std::wstring& name : names) {
+        std::copy(name.begin(), name.end(), at);
+        at += name.size() + 1;
+    }
+    GlobalUnlock(memory);
+    return memory;
+}
+
+TEST(FormWindowDrop, DroppedFilesReachTheFormInTheirOrderAsUtf8PathsUnlessItsInputIsBlocked) {
+    WindowFixture fixture;
+    Form form("Drop", "Glint test");
+    form.setLeft(twips(40));
+    form.setTop(twips(30));
+    form.setClientSize(200, 100);
+    std::vector<std::vector<std::string>> drops;
+    form.onDropFiles = [&](const std::vector<std::string>& paths) { drops.push_back(paths); };
+    fixture.runtime.start(form);
+    const HWND window = fixture.runtime.ownerWindow(form);
+    ASSERT_NE(window, nullptr);
+    EXPECT_NE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_ACCEPTFILES, 0);
+
+    const HGLOBAL drop = droppedFiles({L"C:\\照片\\海边 1.jpg", L"D:\\假日"});
+    PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+    ASSERT_TRUE(fixture.passUntil([&] { return drops.size() == 1; }));
+    EXPECT_EQ(drops[0], (std::vector<std::string>{"C:\\照片\\海边 1.jpg", "D:\\假日"}));
+
+    form.setInputBlocked(true);
+    PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(droppedFiles({L"C:\\b.jpg"})), 0);
+    fixture.settle();
+    EXPECT_EQ(drops.size(), 1u);
 }
 
 }  // namespace
