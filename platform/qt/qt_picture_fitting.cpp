@@ -6,6 +6,7 @@
 #include <QSaveFile>
 
 #include "package/file_error.h"
+#include "platform/qt/qt_conversions.h"
 #include "platform/qt/qt_screen.h"
 
 namespace glint::platform::qt {
@@ -18,12 +19,8 @@ PixelSize QtPictureFitting::screenDevicePixels() const {
 
 void QtPictureFitting::writeFittedCopy(const Image& picture, PixelSize size,
                                        const std::string& path) {
-    // The picture's own pixels, read in place: 0x00RRGGBB is RGB32 but for the alpha byte, which
-    // RGB32 ignores.
-    const QImage source(
-        reinterpret_cast<const uchar*>(picture.pixels().data()), picture.width(), picture.height(),
-        static_cast<qsizetype>(picture.width()) * static_cast<qsizetype>(sizeof(Rgb)),
-        QImage::Format_RGB32);
+    // The picture's own pixels, read in place; the JPEG written has no alpha to carry.
+    const QImage source = pixelsOf(picture);
     const QImage fitted =
         source.scaled(size.width, size.height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (fitted.isNull()) throw package::FileError("Cannot scale picture for", path);
