@@ -134,3 +134,32 @@ bench: deps
 	  -DCMAKE_BUILD_TYPE=Release -DGLINT_BENCH=ON >/dev/null
 	@cmake --build $(WIN_BENCH_BUILD) --target peak_memory_bench
 	@bash bench/run_benchmarks.sh $(BENCH_BUILD) $(WIN_BENCH_BUILD)
+
+# Installers (packaging/), laid into dist-packages/. make deb: the Debian package of the Linux
+# build for this machine's release, checked with lintian and appstreamcli; make test-deb installs
+# it with apt into a fresh root of the same release and runs it there as an ordinary user (root
+# only; otherwise it prints SKIP, and a skipped test's status 77 does not fail make).
+# make windows-setup: the Windows setup program made with NSIS from dist-win32/;
+# make test-windows-setup installs, starts and uninstalls it under Wine where this machine runs
+# 32-bit programs.
+PACKAGES_DIR ?= dist-packages
+
+.PHONY: deb test-deb windows-setup test-windows-setup
+
+deb: build
+	@bash tools/install-deps.sh dpkg-dev lintian appstream desktop-file-utils
+	@bash packaging/deb/build-deb.sh $(BUILD) $(PACKAGES_DIR)
+
+test-deb: deb
+	@bash tests/packaging/deb_install_e2e.sh \
+	  $(PACKAGES_DIR)/glint_$$(cat $(BUILD)/glint-version.txt)_$$(dpkg --print-architecture).deb \
+	  || [ $$? -eq 77 ]
+
+windows-setup: windows
+	@bash tools/install-deps.sh nsis
+	@bash packaging/windows/build-setup.sh $(WIN_BUILD) $(WIN_DIST) $(PACKAGES_DIR)
+
+test-windows-setup: windows-setup
+	@bash tools/install-windows-deps.sh tests
+	@bash tests/packaging/windows_setup_wine.sh \
+	  $(PACKAGES_DIR)/glint-$$(cat $(WIN_BUILD)/glint-version.txt)-setup.exe || [ $$? -eq 77 ]

@@ -157,16 +157,10 @@ w = wave.open(sys.argv[1], "wb"); w.setnchannels(1); w.setsampwidth(2); w.setfra
 w.writeframes(b"".join(struct.pack("<h", int(3000 * math.sin(i * 0.3))) for i in range(8000)))
 w.close()' "$work/mine/tone.wav"
 # Clicks a work step, types the path into the file dialog and presses Return.
+source "$(dirname "$0")/file_dialog.sh"
 choose() {
   at $step_x "$1" click
-  # Qt names its file dialog in the language of its installed translations.
-  file_dialog() { shown 打开 || shown Open; }
-  no_file_dialog() { ! file_dialog; }
-  wait_for 5 file_dialog || fail "no file dialog"
-  sleep 0.3
-  xdotool type --delay 5 "$2"
-  xdotool key Return
-  wait_for 5 no_file_dialog || fail "the file dialog did not take $2"
+  choose_in_file_dialog "$2"
 }
 listed() { [[ $(cat "$package/$1" 2>/dev/null) == "\"$2\""$'\r' ]]; }
 
