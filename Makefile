@@ -70,7 +70,8 @@ test-debian13:
 	@bash tools/test-in-debian-root.sh trixie
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) dist $(WIN_BUILD) $(WIN_DIST) $(BENCH_BUILD) $(WIN_BENCH_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) dist $(WIN_BUILD) $(WIN_DIST) $(BENCH_BUILD) $(WIN_BENCH_BUILD) \
+	  $(PACKAGES_DIR)
 
 # The 32-bit Windows build (platform/win32), cross-compiled with mingw-w64 and run under Wine.
 # make windows lays out dist-win32/, the authoring program's own folder on Windows (copy it to a

@@ -106,5 +106,5 @@ appstreamcli validate --no-net "$root/usr/share/metainfo/org.example.glint.metai
   { cat "$work/appstream.log" >&2; fail "appstreamcli does not accept the metainfo"; }
 desktop-file-validate "$root/usr/share/applications/org.example.glint.desktop" ||
   fail "desktop-file-validate does not accept the menu entry"
-lintian --fail-on error --no-tag-display-limit "$deb" || fail "lintian finds errors in $deb"
+lintian --fail-on error --tag-display-limit 0 "$deb" || fail "lintian finds errors in $deb"
 echo "$deb is laid"
