@@ -339,9 +339,8 @@ void FormWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void FormWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (!m_form.inputBlocked() && !localPaths(event->mimeData()).empty()) {
-        event->acceptProposedAction();
-    }
+    m_draggedPaths = localPaths(event->mimeData());
+    if (!m_form.inputBlocked() && !m_draggedPaths.empty()) event->acceptProposedAction();
 }
 
 void FormWindow::dragMoveEvent(QDragMoveEvent* event) {
@@ -350,6 +349,9 @@ void FormWindow::dragMoveEvent(QDragMoveEvent* event) {
 
 void FormWindow::dropEvent(QDropEvent* event) {
     std::vector<std::string> paths = localPaths(event->mimeData());
+    // The same drag's data, read when it entered: a source that has let go of its data by the
+    // time of the drop (Qt's own, when the drag's time stamps are not the server's) gives none.
+    if (paths.empty()) paths = std::move(m_draggedPaths);
     if (m_form.inputBlocked() || paths.empty()) return;
     event->acceptProposedAction();
     // Handled once the drop is over, so the file manager that sent it goes on meanwhile.

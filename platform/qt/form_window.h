@@ -6,6 +6,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/control_tracker.h"
 #include "platform/form.h"
@@ -127,6 +128,8 @@ private:
     QPoint m_pointer;
     bool m_grabbing = false;
     bool m_handShown = false;
+    // The local files of the drag over the window, as it entered.
+    std::vector<std::string> m_draggedPaths;
 };
 
 }  // namespace glint::platform::qt
