@@ -87,15 +87,22 @@ boxes=0
 box_shown() { in_session swaymsg -t get_tree 2>/dev/null | grep -q "\"name\": \"$title\""; }
 in_session "$package/setup.exe" >"$work/setup.out" 2>&1 &
 installer=$!
-# Each of its questions and its closing message, answered with Return.
-while kill -0 "$installer" 2>/dev/null; do
-  wait_for 10 box_shown || break
+# Each of its questions and its closing message, answered with Return as it shows, however long
+# the machine takes to bring the next one (a Return that comes early is pressed again).
+installer_state() {
+  echo "$boxes boxes answered; $(cat "$work/setup.out")"
+  echo "windows: $(in_session swaymsg -t get_tree 2>/dev/null | sed -n 's/^ *"name": //p' | paste -sd' ')"
+  echo "processes: $(ps -u "$user" -o pid=,stat=,etime=,args= | paste -sd';')"
+}
+deadline=$((SECONDS + 60))
+while kill -0 "$installer" 2>/dev/null && ((SECONDS < deadline)); do
+  box_shown || { sleep 0.2; continue; }
   sleep 0.5
-  shot; [[ -n ${GLINT_SHOTS:-} ]] && cp "$work/shot.png" "$GLINT_SHOTS/box-$((++boxes)).png"
+  ((++boxes)); shot; [[ -n ${GLINT_SHOTS:-} ]] && cp "$work/shot.png" "$GLINT_SHOTS/box-$boxes.png"
   xdotool key Return
   sleep 1
 done
-wait_end "$installer" 10 || fail "the installer did not end: $(cat "$work/setup.out")"
+wait_end "$installer" 10 || fail "the installer did not end: $(installer_state)"
 ((status == 0)) || fail "the installer ended with status $status: $(cat "$work/setup.out")"
 autostart=$home/.config/autostart/glint-screensaver.desktop
 command=$(sed -n 's/^Exec=//p' "$autostart" 2>/dev/null)
