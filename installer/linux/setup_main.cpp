@@ -1,14 +1,16 @@
 // The installer placed beside a built package as "setup.exe": asks, installs the package for the
 // current user, offers to make it the screensaver, and says where it went. Its copy glint-setup in
 // an installed folder serves the menu entry's actions: "--make-screensaver" makes that show the
-// screensaver, "--uninstall" removes it.
+// screensaver, "--uninstall" removes it. It travels to machines without Glint, so it asks with
+// X11 dialogs of its own.
 
-#include <QApplication>
-#include <QFile>
-#include <QInputDialog>
-#include <QMessageBox>
-#include <QString>
-#include <QStringList>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
 
 #include "installer/linux/idle_session.h"
 #include "installer/linux/package_install.h"
@@ -17,23 +19,41 @@
 #include "installer/linux/screensaver_registration.h"
 #include "package/paths.h"
 #include "platform/posix/posix_files.h"
-#include "platform/qt/chinese_texts.h"
+#include "platform/x11/x11_dialogs.h"
 
 namespace {
 
 using namespace glint::installer;
+using glint::platform::x11::askNumber;
+using glint::platform::x11::askYesNo;
+using glint::platform::x11::MessageKind;
 
-const QString kTitle = QStringLiteral("Glint 屏保安装");
+const std::string kTitle = "Glint 屏保安装";
 
-QString text(const std::string& utf8) {
-    return QString::fromStdString(utf8);
+bool ask(const std::string& question, bool byDefault) {
+    return askYesNo(kTitle, question, byDefault);
 }
 
-// A question whose default button, the one Return presses, is the given answer.
-bool ask(const QString& question, QMessageBox::StandardButton byDefault) {
-    QMessageBox box(QMessageBox::Question, kTitle, question, QMessageBox::Yes | QMessageBox::No);
-    box.setDefaultButton(byDefault);
-    return box.exec() == QMessageBox::Yes;
+void tell(const std::string& text, MessageKind kind = MessageKind::Information) {
+    glint::platform::x11::messageBox(kTitle, text, kind);
+}
+
+// The running program's own path, links resolved, as the kernel knows it.
+std::string ownPath() {
+    std::vector<char> path(4096);
+    for (;;) {
+        const ssize_t length = readlink("/proc/self/exe", path.data(), path.size());
+        if (length < 0)
+            throw InstallError("找不到安装程序自己的位置：" + std::string(std::strerror(errno)));
+        if (static_cast<std::size_t>(length) < path.size())
+            return {path.data(), static_cast<std::size_t>(length)};
+        path.resize(path.size() * 2);
+    }
+}
+
+std::string folderOf(const std::string& path) {
+    const std::size_t separator = path.rfind(glint::package::kSeparator);
+    return separator == 0 ? "/" : path.substr(0, separator);
 }
 
 std::string showName(const std::string& folder) {
@@ -49,19 +69,15 @@ std::string showName(const std::string& folder) {
 // Asks whether to make the installed show the screensaver and does it; says how that went.
 std::string offerScreensaver(const std::string& name, const std::string& folder,
                              const std::string& menuName) {
-    if (!ask(QStringLiteral("要把“%1”设为你的屏幕保护程序吗？").arg(text(name)),
-             QMessageBox::Yes)) {
-        return "";
-    }
+    if (!ask("要把“" + name + "”设为你的屏幕保护程序吗？", true)) return "";
     const IdleChoice choice = chooseIdleWatcher(currentSession());
     if (choice.watcher == IdleWatcher::None) return noWatcherMessage(choice, menuName);
     int minutes = kDefaultIdleMinutes;
     if (choice.watcher != IdleWatcher::XScreenSaver) {
-        bool chosen = false;
-        minutes = QInputDialog::getInt(nullptr, kTitle,
-                                       QStringLiteral("电脑空闲多少分钟后播放屏幕保护程序？"),
-                                       kDefaultIdleMinutes, 1, 24 * 60, 1, &chosen);
+        const std::optional<int> chosen = askNumber(kTitle, "电脑空闲多少分钟后播放屏幕保护程序？",
+                                                    kDefaultIdleMinutes, 1, 24 * 60);
         if (!chosen) return "没有设为屏幕保护程序。";
+        minutes = *chosen;
     }
     SystemWatcherProcesses processes;
     try {
@@ -73,32 +89,26 @@ std::string offerScreensaver(const std::string& name, const std::string& folder,
     }
 }
 
-int installPackage(const std::string& packageFolder) {
+int installPackage(const std::string& ownPath) {
+    const std::string packageFolder = folderOf(ownPath);
     const InstallPlan plan = planInstall(packageFolder);
     const std::string name = plan.caption.empty() ? "Glint 屏保" : plan.caption;
-    if (!ask(QStringLiteral("要把屏幕保护程序“%1”安装到这台电脑上吗？\n\n共 %2 个文件。")
-                 .arg(text(name))
-                 .arg(plan.files.size()),
-             QMessageBox::Yes)) {
+    if (!ask("要把屏幕保护程序“" + name + "”安装到这台电脑上吗？\n\n共 " +
+                 std::to_string(plan.files.size()) + " 个文件。",
+             true)) {
         return 0;
     }
     glint::platform::posix::PosixFiles files;
-    const Installed installed =
-        install(packageFolder, plan, userDataFolder(),
-                QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString(), files);
+    const Installed installed = install(packageFolder, plan, userDataFolder(), ownPath, files);
     const std::string screensaver = offerScreensaver(name, installed.folder, installed.menuName);
-    QMessageBox::information(
-        nullptr, kTitle,
-        QStringLiteral("安装完成。\n\n屏幕保护程序已放在：\n%1\n\n"
-                       "在应用程序菜单里选择“%2”即可播放。%3")
-            .arg(text(installed.folder), text(installed.menuName),
-                 screensaver.empty() ? QString() : QStringLiteral("\n\n") + text(screensaver)));
+    tell("安装完成。\n\n屏幕保护程序已放在：\n" + installed.folder + "\n\n在应用程序菜单里选择“" +
+         installed.menuName + "”即可播放。" + (screensaver.empty() ? "" : "\n\n" + screensaver));
     return 0;
 }
 
 int makeInstalledScreensaver(const std::string& folder) {
     const std::string message = offerScreensaver(showName(folder), folder, showName(folder));
-    if (!message.empty()) QMessageBox::information(nullptr, kTitle, text(message));
+    if (!message.empty()) tell(message);
     return 0;
 }
 
@@ -106,41 +116,43 @@ int removeInstalledShow(const std::string& folder) {
     if (menuEntryOf(folder).empty()) {
         throw InstallError("这里不是安装好的屏幕保护程序，没有卸载任何东西：" + folder);
     }
-    if (!ask(QStringLiteral("要卸载屏幕保护程序“%1”吗？\n\n这会删除文件夹 %2 和它的菜单项。")
-                 .arg(text(showName(folder)), text(folder)),
-             QMessageBox::No)) {
+    if (!ask("要卸载屏幕保护程序“" + showName(folder) + "”吗？\n\n这会删除文件夹 " + folder +
+                 " 和它的菜单项。",
+             false)) {
         return 0;
     }
     SystemWatcherProcesses processes;
     const std::vector<std::string> left = removeInstalled(folder, userFolders(), processes);
     if (left.empty()) {
-        QMessageBox::information(nullptr, kTitle, QStringLiteral("已卸载。"));
+        tell("已卸载。");
         return 0;
     }
-    QString rest;
-    for (const std::string& item : left) rest += QStringLiteral("\n") + text(item);
-    QMessageBox::warning(nullptr, kTitle,
-                         QStringLiteral("没有卸载完，还留着：%1\n\n请手动删除它们。").arg(rest));
+    std::string rest;
+    for (const std::string& item : left) rest += "\n" + item;
+    tell("没有卸载完，还留着：" + rest + "\n\n请手动删除它们。", MessageKind::Warning);
     return 1;
+}
+
+bool requested(int argc, char* argv[], const char* request) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], request) == 0) return true;
+    }
+    return false;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    const glint::platform::qt::ChineseTexts chinese;
-    const std::string ownFolder =
-        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
-    const QStringList arguments = QCoreApplication::arguments();
     try {
-        if (arguments.contains(QLatin1String(kRemoveRequest)))
-            return removeInstalledShow(ownFolder);
-        if (arguments.contains(QLatin1String(kMakeScreensaverRequest))) {
-            return makeInstalledScreensaver(ownFolder);
+        const std::string path = ownPath();
+        if (requested(argc, argv, kRemoveRequest)) return removeInstalledShow(folderOf(path));
+        if (requested(argc, argv, kMakeScreensaverRequest)) {
+            return makeInstalledScreensaver(folderOf(path));
         }
-        return installPackage(ownFolder);
+        return installPackage(path);
     } catch (const std::exception& failure) {
-        QMessageBox::critical(nullptr, kTitle, text(failure.what()));
+        std::fprintf(stderr, "%s\n", failure.what());
+        tell(failure.what(), MessageKind::Error);
         return 1;
     }
 }

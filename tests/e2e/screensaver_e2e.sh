@@ -75,13 +75,20 @@ players() { for p in /proc/[0-9]*; do
   [[ $(readlink "$p/exe" 2>/dev/null) == "$installed/pb.cc" ]] && echo "${p#/proc/}"; done; }
 no_player() { [[ -z $(players) ]]; }
 title='Glint 屏保安装'
-# Presses the key in the next message box of the installer, and keeps a look at it.
+# Presses the key in the next message box of the installer, and keeps a look at it. Each box is
+# a window of its own X connection, so the next one may come under the same window id: the box
+# is gone when no window shows it any more.
 next_box() {
   wait_for 10 shown "$title" || return 1
   sleep 0.3; shot; [[ -n ${GLINT_SHOTS:-} ]] && cp "$work/shot.png" "$GLINT_SHOTS/$1.png"
-  local id; id=$(window_of "$title")
+  local id look; id=$(window_of "$title"); look=$(box_look "$id")
   xdotool windowactivate --sync "$id" >/dev/null 2>&1; xdotool key "$2"
-  wait_for 5 bash -c "! xdotool search --onlyvisible --name '^$title\$' | grep -qx $id"
+  wait_for 5 box_gone "$id" "$look"
+}
+box_look() { import -window "$1" rgb:- 2>/dev/null | md5sum; }
+box_gone() {
+  ! xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | grep -qx "$1" ||
+    [[ $(box_look "$1") != "$2" ]]
 }
 shown() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
 window_of() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1; }

@@ -33,7 +33,12 @@ as_user() { runuser -u "$user" -- env -i HOME="$home" XDG_RUNTIME_DIR="$runtime"
 in_session() { as_user WAYLAND_DISPLAY="$wayland" XDG_SESSION_TYPE=wayland \
   SWAYSOCK="$(ls "$runtime"/sway-ipc.*.sock 2>/dev/null)" "$@"; }
 
-printf 'xwayland disable\noutput * bg #000000 solid_color\ndefault_border none\n' >"$work/sway.cfg"
+# The installer asks through X11, as on Wayland desktops through their Xwayland; without Xwayland
+# its questions take their default answers.
+xwayland=disable
+command -v Xwayland >/dev/null && xwayland=force
+printf 'xwayland %s\noutput * bg #000000 solid_color\ndefault_border none\n' "$xwayland" \
+  >"$work/sway.cfg"
 chmod 644 "$work/sway.cfg"
 as_user DISPLAY="$DISPLAY" WLR_BACKENDS=x11 WLR_RENDERER=pixman WLR_X11_OUTPUTS=1 \
   sway -c "$work/sway.cfg" >"$work/sway.log" 2>&1 &
@@ -85,7 +90,16 @@ chmod -R a+rX "$package"
 title='Glint 屏保安装'
 boxes=0
 box_shown() { in_session swaymsg -t get_tree 2>/dev/null | grep -q "\"name\": \"$title\""; }
-in_session "$package/setup.exe" >"$work/setup.out" 2>&1 &
+x_display=()
+if [[ $xwayland == force ]]; then
+  xwayland_display() { pgrep -u "$user" -a Xwayland | grep -o ' :[0-9]\+' | head -n 1 | tr -d ' '; }
+  xwayland_runs() { [[ -n $(xwayland_display) ]]; }
+  wait_for 10 xwayland_runs || fail "sway started no Xwayland"
+  x_display=(DISPLAY="$(xwayland_display)")
+else
+  echo "note: Xwayland is not installed; the installer's questions take their default answers"
+fi
+in_session "${x_display[@]}" "$package/setup.exe" >"$work/setup.out" 2>&1 &
 installer=$!
 # Each of its questions and its closing message, answered with Return as it shows, however long
 # the machine takes to bring the next one (a Return that comes early is pressed again).
@@ -104,6 +118,8 @@ while kill -0 "$installer" 2>/dev/null && ((SECONDS < deadline)); do
 done
 wait_end "$installer" 10 || fail "the installer did not end: $(installer_state)"
 ((status == 0)) || fail "the installer ended with status $status: $(cat "$work/setup.out")"
+# Its two questions, the idle time and the closing message.
+[[ -z ${x_display[*]} ]] || ((boxes >= 4)) || fail "only $boxes of the installer's windows answered"
 autostart=$home/.config/autostart/glint-screensaver.desktop
 command=$(sed -n 's/^Exec=//p' "$autostart" 2>/dev/null)
 [[ $command == "swayidle -w timeout 600 "* ]] ||
