@@ -9,6 +9,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <memory>
+#include <stdexcept>
 
 #include "platform/x11/dialog_font.h"
 #include "platform/x11/dialog_layout.h"
@@ -258,9 +259,11 @@ std::optional<std::size_t> runDialog(const DialogRequest& request, NumberField* 
     if (display == nullptr) return std::nullopt;
     const XErrorHandler previous = XSetErrorHandler(ignoreError);
     std::optional<std::size_t> answer;
-    {
+    try {
         DialogWindow window(display, request, field);
         answer = window.run();
+    } catch (const std::runtime_error&) {
+        // No font to write with: the dialog cannot be shown, as without a display.
     }
     XSetErrorHandler(previous);
     XCloseDisplay(display);

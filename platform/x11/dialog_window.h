@@ -25,8 +25,8 @@ struct DialogRequest {
 };
 
 // Shows the dialog on the display DISPLAY names and waits for the answer: the index of the button
-// pressed. nullopt when there is no display to show it on. With a field, it is shown above the
-// buttons with the focus, and edited in place.
+// pressed. nullopt when there is no display to show it on, or no font to write with. With a field,
+// it is shown above the buttons with the focus, and edited in place.
 std::optional<std::size_t> runDialog(const DialogRequest& request, NumberField* field = nullptr);
 
 }  // namespace glint::platform::x11
