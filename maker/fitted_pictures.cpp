@@ -1,10 +1,15 @@
 // A picture larger than the screen, which the player shows clipped: the user is asked whether to
-// add a copy fitted to the screen instead. The copy is written into the package folder, where the
-// build finds it and keeps it and a new project removes it; the user's own file is never touched.
+// add a copy fitted to the screen instead. A picture the player cannot read (it reads BMP, JPEG
+// and PNG) is added as a JPEG copy without asking: fitted when the user wants it so, otherwise
+// at its own size. A copy is written into the package folder, where the build finds it and keeps
+// it and a new project removes it; the user's own file is never touched.
 
+#include <algorithm>
+#include <array>
 #include <exception>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 #include "maker/form_main.h"
@@ -23,7 +28,44 @@ platform::PixelSize sizeOf(const platform::Image& picture) {
     return {picture.width(), picture.height()};
 }
 
+// The extensions of the formats the player reads, for a file whose format the loader could not
+// tell.
+constexpr std::array<std::string_view, 4> kPlayersExtensions = {"bmp", "jpg", "jpeg", "png"};
+
+bool playerReads(platform::PictureFormat format, const std::string& path) {
+    switch (format) {
+        case platform::PictureFormat::Bmp:
+        case platform::PictureFormat::Jpeg:
+        case platform::PictureFormat::Png:
+            return true;
+        case platform::PictureFormat::Other:
+            return false;
+        case platform::PictureFormat::Unknown:
+            break;
+    }
+    const std::string name = package::bareFileName(path);
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string::npos) return false;
+    std::string extension = name.substr(dot + 1);
+    for (char& c : extension) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return std::find(kPlayersExtensions.begin(), kPlayersExtensions.end(), extension) !=
+           kPlayersExtensions.end();
+}
+
 }  // namespace
+
+std::string FormMain::pictureToList(const std::string& chosen, platform::PictureFormat format) {
+    const platform::PixelSize size = sizeOf(Image1.picture());
+    // Without a screen to measure (none reported) there is nothing to fit to.
+    const platform::PixelSize screen = m_fitting.screenDevicePixels();
+    if (screen.width > 0 && screen.height > 0 && platform::largerThan(size, screen) &&
+        wantsFittedCopy(chosen, screen)) {
+        return addJpegCopy(chosen, platform::fittedInside(size, screen));
+    }
+    return playerReads(format, chosen) ? chosen : addJpegCopy(chosen, size);
+}
 
 bool FormMain::wantsFittedCopy(const std::string& chosen, platform::PixelSize screen) {
     if (m_fitForRest) return *m_fitForRest;
@@ -38,7 +80,7 @@ bool FormMain::wantsFittedCopy(const std::string& chosen, platform::PixelSize sc
     return answer.defaultChosen;
 }
 
-std::string FormMain::addFittedCopy(const std::string& chosen, platform::PixelSize screen) {
+std::string FormMain::addJpegCopy(const std::string& chosen, platform::PixelSize size) {
     const std::string folder = ownPath(kPackageFolderLiteral);
     // Anything of that name in the folder takes it, a link too. A name that cannot be looked at
     // is left to the write, which then says so.
@@ -56,14 +98,13 @@ std::string FormMain::addFittedCopy(const std::string& chosen, platform::PixelSi
         return "";
     }
     try {
-        m_fitting.writeFittedCopy(Image1.picture(),
-                                  platform::fittedInside(sizeOf(Image1.picture()), screen), copy);
+        m_fitting.writeFittedCopy(Image1.picture(), size, copy);
     } catch (const std::exception&) {
         Image1.setPicture(platform::Image());
         report("无法写入缩小的图片：" + copy);
         return "";
     }
-    // The preview shows the copy as it was written; the large picture goes first.
+    // The preview shows the copy as it was written; the picture it was made of goes first.
     Image1.setPicture(platform::Image());
     try {
         Image1.setPicture(m_services.pictures.load(copy));

@@ -45,7 +45,8 @@ public:
     void menu_访问软件网站_Click();
 
     // Adds a picture to the picture list and shows it in the preview. A picture larger than the
-    // screen may be added as a copy fitted to it (fitted_pictures.cpp).
+    // screen may be added as a copy fitted to it, and one the player cannot read (any format but
+    // BMP, JPEG and PNG) is added as a JPEG copy (fitted_pictures.cpp).
     void Picture1_Click();
     // Adds a music file to the music list.
     void Picture2_Click();
@@ -96,12 +97,17 @@ private:
     // the preview is left empty when it is not added.
     Addition addPicture(const std::string& chosen);
     Addition addMusic(const std::string& chosen);
+    // What the picture list is to name for the chosen picture, shown in the preview and decoded
+    // from a file of that format: the chosen file, or a JPEG copy of it; "" after a message when
+    // the copy cannot be made.
+    std::string pictureToList(const std::string& chosen, platform::PictureFormat format);
     // Whether the picture shown in the preview, larger than the screen, is to be added as a copy
     // fitted to it: the user's answer, or the one given for the rest of this run.
     bool wantsFittedCopy(const std::string& chosen, platform::PixelSize screen);
-    // Writes the copy of the preview's picture fitted to the screen into the package folder and
-    // shows it in the preview. Returns its full path, or "" after a message when it cannot.
-    std::string addFittedCopy(const std::string& chosen, platform::PixelSize screen);
+    // Writes a JPEG copy of the preview's picture of that size (fitted to the screen, or its own)
+    // into the package folder and shows it in the preview. Returns its full path, or "" after a
+    // message when it cannot.
+    std::string addJpegCopy(const std::string& chosen, platform::PixelSize size);
 
     platform::Services& m_services;
     platform::Desktop& m_desktop;

@@ -2,6 +2,7 @@
 // path to a working list in the package folder.
 
 #include <exception>
+#include <utility>
 
 #include "maker/form_main.h"
 #include "maker/messages.h"
@@ -56,21 +57,17 @@ FormMain::Addition FormMain::addPicture(const std::string& chosen) {
     // A choice that cannot be listed or shown leaves the preview empty.
     Image1.setPicture(platform::Image());
     if (refuseUnlistablePath(chosen)) return Addition::NotAdded;
+    platform::PictureFormat format = platform::PictureFormat::Unknown;
     try {
-        Image1.setPicture(m_services.pictures.load(chosen));
+        platform::LoadedPicture loaded = m_services.pictures.loadWithFormat(chosen);
+        format = loaded.format;
+        Image1.setPicture(std::move(loaded.picture));
     } catch (const std::exception&) {
         report("无法读取图片：" + chosen);
         return Addition::NotAdded;
     }
-    std::string listed = chosen;
-    // Without a screen to measure (none reported) there is nothing to fit to.
-    const platform::PixelSize screen = m_fitting.screenDevicePixels();
-    if (screen.width > 0 && screen.height > 0 &&
-        platform::largerThan({Image1.picture().width(), Image1.picture().height()}, screen) &&
-        wantsFittedCopy(chosen, screen)) {
-        listed = addFittedCopy(chosen, screen);
-        if (listed.empty()) return Addition::NotAdded;
-    }
+    const std::string listed = pictureToList(chosen, format);
+    if (listed.empty()) return Addition::NotAdded;
     if (!appendToList(std::string(kPackageFolderLiteral) + "\\dsi.ini", listed)) {
         return Addition::ListNotWritten;
     }

@@ -23,10 +23,10 @@ private:
     std::map<std::string, std::string> m_sourceOf;  // name -> the full path stored under it
 };
 
-// The name a copy of the chosen picture fitted to the screen is stored under in the package
-// folder: the chosen file's bare name with the extension ".jpg" (the copy is a JPEG), or the
-// first "name (2).jpg", "name (3).jpg"... that is free: not one of the package's own files and
-// not taken, as the caller says.
+// The name a JPEG copy of the chosen picture (fitted to the screen, or of a format the player
+// cannot read) is stored under in the package folder: the chosen file's bare name with the
+// extension ".jpg", or the first "name (2).jpg", "name (3).jpg"... that is free: not one of the
+// package's own files and not taken, as the caller says.
 std::string fittedCopyName(const std::string& chosenPath,
                            const std::function<bool(const std::string& name)>& taken);
 

@@ -2,7 +2,8 @@
 
 // Pictures fitted to the screen for the player, which shows one picture pixel on each device
 // pixel of the screen and clips what is larger: the authoring program offers a copy scaled down
-// to fit when a picture is added.
+// to fit when a picture is added. A picture the player cannot read becomes such a JPEG copy too,
+// fitted or at its own size.
 
 #include <string>
 
@@ -34,6 +35,7 @@ public:
 
     // Writes the picture scaled down to the size, with a filter fit for shrinking photos, as a
     // JPEG file of high quality with no orientation of its own (the picture is upright as given).
+    // At the picture's own size its pixels are written as they are.
     // The file is written under a temporary name beside path and renamed into place, so a failed
     // write leaves nothing at path. Throws package::FileError naming path.
     virtual void writeFittedCopy(const Image& picture, PixelSize size, const std::string& path) = 0;

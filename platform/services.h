@@ -42,6 +42,16 @@ public:
     float heightTwips() const;
 };
 
+// The format of a picture file as a loader recognised it by its content. The players read BMP,
+// JPEG and PNG; Other is any further format the authoring program's loader decodes (HEIC, AVIF,
+// WebP, TIFF, GIF...); Unknown when the loader cannot say.
+enum class PictureFormat { Unknown, Bmp, Jpeg, Png, Other };
+
+struct LoadedPicture {
+    Image picture;
+    PictureFormat format = PictureFormat::Unknown;
+};
+
 // The platform's picture loader.
 class PictureLoader {
 public:
@@ -49,6 +59,9 @@ public:
     // Decodes the picture file. Throws package::FileError when the file is missing and
     // PictureError when it cannot be decoded.
     virtual Image load(const std::string& path) = 0;
+    // Decodes as load does, and says the format of the file it decoded (Unknown from a loader
+    // that cannot tell).
+    virtual LoadedPicture loadWithFormat(const std::string& path) { return {load(path)}; }
 };
 
 class PictureError : public std::runtime_error {

@@ -27,7 +27,7 @@ void ScriptedFitting::writeFittedCopy(const Image& picture, PixelSize size,
             scaled.setPixel(x, y, picture.pixel(fromX, fromY));
         }
     }
-    m_pictures.add(path, std::move(scaled));
+    m_pictures.add(path, std::move(scaled), PictureFormat::Jpeg);
 }
 
 }  // namespace glint::platform::headless

@@ -1,8 +1,8 @@
 #pragma once
 
 // The headless fitting: a fixed screen, and fitted copies that are real files the scripted
-// picture loader then reads: each written file is registered with it as the scaled picture
-// (each pixel the picture's pixel nearest to its centre). Every write is recorded.
+// picture loader then reads: each written file is registered with it as a JPEG of the scaled
+// picture (each pixel the picture's pixel nearest to its centre). Every write is recorded.
 
 #include <string>
 #include <vector>

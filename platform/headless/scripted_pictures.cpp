@@ -7,7 +7,7 @@
 
 namespace glint::platform::headless {
 
-Image ScriptedPictures::load(const std::string& path) {
+LoadedPicture ScriptedPictures::loadWithFormat(const std::string& path) {
     ++m_loads;
     if (beforeLoad) beforeLoad(path);
     std::error_code error;

@@ -21,8 +21,10 @@ void QtPictureFitting::writeFittedCopy(const Image& picture, PixelSize size,
                                        const std::string& path) {
     // The picture's own pixels, read in place; the JPEG written has no alpha to carry.
     const QImage source = pixelsOf(picture);
-    const QImage fitted =
-        source.scaled(size.width, size.height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage fitted = size == PixelSize{picture.width(), picture.height()}
+                              ? source
+                              : source.scaled(size.width, size.height, Qt::IgnoreAspectRatio,
+                                              Qt::SmoothTransformation);
     if (fitted.isNull()) throw package::FileError("Cannot scale picture for", path);
     // Named by its bytes, so a name in any encoding is written as the system gives it.
     QSaveFile file(QFile::decodeName(QByteArray::fromStdString(path)));

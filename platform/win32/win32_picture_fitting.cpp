@@ -52,7 +52,8 @@ std::wstring temporaryBeside(const std::wstring& target) {
     }
 }
 
-// The picture scaled down to the size; empty when GDI+ cannot.
+// The picture scaled down to the size; at its own size, the picture itself, its pixels as they
+// are and not copied. Empty when GDI+ cannot.
 Owned<gp::GpBitmap> scaled(const Image& picture, PixelSize size) {
     // The picture's own pixels, read in place: 0x00RRGGBB is 32bppRGB, whose fourth byte GDI+
     // ignores. GDI+ only reads them.
@@ -63,7 +64,8 @@ Owned<gp::GpBitmap> scaled(const Image& picture, PixelSize size) {
             &source) != gp::Ok) {
         return nullptr;
     }
-    const Owned<gp::GpBitmap> ownedSource(source);
+    Owned<gp::GpBitmap> ownedSource(source);
+    if (size.width == picture.width() && size.height == picture.height()) return ownedSource;
     gp::GpBitmap* fitted = nullptr;
     if (flat::GdipCreateBitmapFromScan0(size.width, size.height, 0, PixelFormat24bppRGB, nullptr,
                                         &fitted) != gp::Ok) {

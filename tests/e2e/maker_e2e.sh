@@ -13,7 +13,8 @@
 #           shows its background; the buttons light up and the drag follows where the pointer is.
 #   photos: a phone photo (HEIC) larger than the screen: the question after the file dialog,
 #           Enter keeps its default, the copy fitted to the screen is listed, built and shown
-#           filling the screen's width, and a new project removes it.
+#           filling the screen's width, and a new project removes it; a smaller HEIC is listed
+#           as its JPEG copy without a question.
 # usage: maker_e2e.sh CMAKE BUILD_DIR window|build|scaled|photos
 set -uo pipefail
 cmake=${1:?usage: maker_e2e.sh CMAKE BUILD_DIR window|build|scaled|photos}
@@ -219,6 +220,20 @@ if [[ $part == photos ]]; then
   wait_for 5 bash -c "[[ ! -e '$copy' ]]" || fail "the new project left the fitted copy"
   [[ $(md5sum <"$work/mine/IMG_0042.HEIC") == "$mine" ]] || fail "the user's photo changed"
   echo "ok: a new project removes the fitted copy; the user's photo is as it was"
+
+  # The player reads BMP, JPEG and PNG only: a HEIC that fits the screen goes in as a JPEG copy.
+  convert -size 800x600 'xc:rgb(200,40,40)' "$work/mine/small.jpg"
+  heif-enc -q 90 -o "$work/mine/IMG_0043.HEIC" "$work/mine/small.jpg" >/dev/null ||
+    fail "heif-enc cannot write a HEIC photo"
+  mine=$(md5sum <"$work/mine/IMG_0043.HEIC")
+  choose $step1_y "$work/mine/IMG_0043.HEIC"
+  copy=$package/IMG_0043.jpg
+  wait_for 5 listed dsi.ini "$copy" || fail "dsi.ini: $(cat -A "$package/dsi.ini")"
+  titled_glint 1 || fail "a question for a photo that fits the screen"
+  [[ $(identify -format '%m %wx%h' "$copy") == 'JPEG 800x600' ]] ||
+    fail "the copy is $(identify -format '%m %wx%h' "$copy")"
+  [[ $(md5sum <"$work/mine/IMG_0043.HEIC") == "$mine" ]] || fail "the user's photo changed"
+  echo "ok: a HEIC that fits the screen is listed as its JPEG copy, without a question"
   exit 0
 fi
 choose $step1_y "$work/mine/photo.jpg"

@@ -1,6 +1,6 @@
 // A picture larger than the screen, added to the picture list: the question, both answers with
 // the working list's bytes, the fitted copy's size and place, and what builds and new projects
-// do with it.
+// do with it. A picture of a format the player cannot read, added as a JPEG copy.
 
 #include <gtest/gtest.h>
 
@@ -17,6 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using platform::Image;
+using platform::PictureFormat;
 using platform::PixelSize;
 using platform::QuestionAnswer;
 using testing::MakerHarness;
@@ -49,11 +50,12 @@ struct Fitting : ::testing::Test {
     FormMain& f = h.form();
     testing::TempFolder mine;  // where the user's own photos lie
 
-    std::string photo(const std::string& name, Image picture) {
+    std::string photo(const std::string& name, Image picture,
+                      PictureFormat format = PictureFormat::Unknown) {
         const std::string path = mine.file(native(name));
         fs::create_directories(package::filePath(path).parent_path());
         mine.write(native(name), "the user's photo " + name);
-        h.pictures.add(path, std::move(picture));
+        h.pictures.add(path, std::move(picture), format);
         return path;
     }
     void add(const std::string& path) {
@@ -178,10 +180,53 @@ TEST_F(Fitting, ACopyThatCannotBeWrittenIsReportedAndNothingIsListed) {
     h.fitting.failWrites = true;
     h.desktop.answerQuestions({kShrink});
     add(photo("IMG.heic", halves(2048, 1024)));
+    add(photo("small.webp", halves(40, 30), PictureFormat::Other));
     EXPECT_EQ(h.desktop.messages(),
-              std::vector<std::string>{"无法写入缩小的图片：" + h.packageFile("IMG.jpg")});
+              (std::vector<std::string>{"无法写入缩小的图片：" + h.packageFile("IMG.jpg"),
+                                        "无法写入缩小的图片：" + h.packageFile("small.jpg")}));
     EXPECT_TRUE(f.Image1.picture().isNull());
     EXPECT_FALSE(inPackage("dsi.ini"));
+}
+
+TEST_F(Fitting, APictureThePlayerCannotReadIsListedAsAFullSizeJpegCopyWithoutAsking) {
+    const Image scripted = halves(640, 480);
+    add(photo("相册/IMG_7.webp", scripted, PictureFormat::Other));
+    f.Form_DropFiles({photo("相册/IMG_8.webp", halves(20, 10), PictureFormat::Other)});
+
+    EXPECT_TRUE(h.desktop.questions().empty());
+    EXPECT_TRUE(h.desktop.messages().empty());
+    const std::string copy = h.packageFile("IMG_7.jpg");
+    EXPECT_EQ(h.readPackageFile("dsi.ini"), listLine(copy) + listLine(h.packageFile("IMG_8.jpg")));
+    EXPECT_EQ(h.pictures.load(copy), scripted);
+    EXPECT_EQ(f.Image1.picture(), halves(20, 10));
+    EXPECT_EQ(mine.read(native("相册/IMG_7.webp")), "the user's photo 相册/IMG_7.webp");
+}
+
+TEST_F(Fitting, TheFormatIsToldByContentWhereTheLoaderSaysItAndOtherwiseByExtension) {
+    const std::string asTheyAre[] = {photo("named.webp", halves(8, 8), PictureFormat::Jpeg),
+                                     photo("a.BMP", halves(8, 8)), photo("b.jpeg", halves(8, 8)),
+                                     photo("c.Png", halves(8, 8))};
+    for (const std::string& path : asTheyAre) add(path);
+    add(photo("named.jpg", halves(8, 8), PictureFormat::Other));
+    add(photo("e.gif", halves(8, 8)));
+
+    std::string expected;
+    for (const std::string& path : asTheyAre) expected += listLine(path);
+    EXPECT_EQ(h.readPackageFile("dsi.ini"),
+              expected + listLine(h.packageFile("named.jpg")) + listLine(h.packageFile("e.jpg")));
+}
+
+TEST_F(Fitting, ALargeHeicGivesOneCopyFittedOrAtItsOwnSizeAsTheUserAnswers) {
+    h.desktop.answerQuestions({kShrink, kKeep});
+    add(photo("a/IMG.HEIC", halves(2048, 1024), PictureFormat::Other));
+    add(photo("b/IMG.HEIC", halves(2048, 1024), PictureFormat::Other));
+    EXPECT_EQ(h.desktop.questions().size(), 2u);
+    ASSERT_EQ(h.fitting.writes().size(), 2u);
+    EXPECT_EQ(h.fitting.writes()[0].size, (PixelSize{1024, 512}));
+    EXPECT_EQ(h.fitting.writes()[1].size, (PixelSize{2048, 1024}));
+    EXPECT_EQ(h.readPackageFile("dsi.ini"),
+              listLine(h.packageFile("IMG.jpg")) + listLine(h.packageFile("IMG (2).jpg")));
+    EXPECT_EQ(f.Image1.picture(), halves(2048, 1024));
 }
 
 }  // namespace
