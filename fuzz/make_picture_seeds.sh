@@ -2,13 +2,15 @@
 # Writes the picture fuzz targets' seeds into fuzz/corpus/ (committed; run again only to change
 # them): small JPEGs of our own with an EXIF block of every orientation in both byte orders, an
 # XMP block, EXIF blocks that lie (offsets past their end, a wrong type, endless entries), cut
-# off, progressive and CMYK JPEGs, a tiny HEIC and AVIF, PNG, BMP, GIF and WebP.
+# off, progressive and CMYK JPEGs, a tiny HEIC and AVIF, PNG, BMP, GIF and WebP; BMP and PNG in
+# the forms their readers take (palettes, colour masks, RLE, the OS/2 header; 16 bits, alpha,
+# interlaced), and cut short.
 # Needs: imagemagick, libheif-examples (heif-enc), python3.
 set -euo pipefail
 corpus=$(cd "$(dirname "$0")" && pwd)/corpus
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-mkdir -p "$corpus"/{jpeg_picture,heif_picture,picture_loader,win32_exif}
+mkdir -p "$corpus"/{jpeg_picture,bmp_png_picture,heif_picture,picture_loader,win32_exif}
 
 convert -size 24x16 gradient:red-blue "$work/base.png"
 convert "$work/base.png" -quality 80 "$work/base.jpg"
@@ -66,4 +68,20 @@ convert "$work/base.png" "$corpus/picture_loader/base.png"
 convert "$work/base.png" -type TrueColor "BMP3:$corpus/picture_loader/base.bmp"
 convert "$work/base.png" -colors 16 "$corpus/picture_loader/base.gif"
 convert "$work/base.png" -quality 80 "$corpus/picture_loader/base.webp" 2>/dev/null || true
-ls "$corpus"/{jpeg_picture,heif_picture,picture_loader,win32_exif} | wc -l
+small=$work/small.png bmp=$corpus/bmp_png_picture
+convert -size 5x3 gradient:red-blue "$small"
+convert "$small" -type TrueColor "BMP3:$bmp/rgb24.bmp"
+convert "$small" -colors 2 "BMP3:$bmp/palette1.bmp"
+convert "$small" -colors 16 -compress RLE "BMP3:$bmp/rle8.bmp"
+convert "$small" -colors 16 "BMP2:$bmp/os2.bmp"
+convert "$small" -define bmp:subtype=RGB555 "BMP3:$bmp/rgb555-no-masks.bmp"
+convert "$small" -define bmp:subtype=RGB565 "BMP:$bmp/rgb565-v5.bmp"
+convert "$small" -alpha on "BMP:$bmp/alpha-v5.bmp"
+head -c 80 "$bmp/rgb24.bmp" >"$bmp/cut-short.bmp"
+convert "$small" -strip -alpha on -channel A -evaluate set 50% "PNG32:$bmp/rgba.png"
+convert "$small" -strip -colors 8 "PNG8:$bmp/palette.png"
+convert "$small" -strip -depth 16 "PNG48:$bmp/rgb16.png"
+convert "$small" -strip -colorspace Gray -alpha on "PNG:$bmp/grey-alpha.png"
+convert "$small" -strip -interlace PNG "PNG24:$bmp/interlaced.png"
+head -c 60 "$bmp/interlaced.png" >"$bmp/cut-short.png"
+ls "$corpus"/{jpeg_picture,bmp_png_picture,heif_picture,picture_loader,win32_exif} | wc -l

@@ -14,7 +14,8 @@ export LSAN_OPTIONS="suppressions=$here/lsan_suppressions.txt${LSAN_OPTIONS:+:$L
 mkdir -p "$build/findings"
 failed=0
 printf '%-16s %12s %10s %8s  %s\n' target runs "runs/s" edges result
-targets=(quoted_list text_encoding player_package jpeg_picture heif_picture picture_loader win32_exif)
+targets=(quoted_list text_encoding player_package jpeg_picture bmp_png_picture heif_picture
+  picture_loader win32_exif)
 # FUZZ_TARGETS="jpeg_picture heif_picture" runs only those.
 read -ra targets <<<"${FUZZ_TARGETS:-${targets[*]}}"
 for target in "${targets[@]}"; do

@@ -8,8 +8,8 @@
 #include <memory>
 
 #include "package/file_error.h"
+#include "platform/pictures/jpeg_picture.h"
 #include "platform/qt/heif_picture.h"
-#include "platform/qt/jpeg_picture.h"
 #include "platform/qt/qt_conversions.h"
 
 namespace glint::platform::qt {
@@ -42,12 +42,8 @@ Image QtPictureLoader::load(const std::string& path) {
     if (std::fseek(file.get(), 0, SEEK_SET) != 0) {
         throw package::FileError("Cannot open file", path);
     }
-    if (jpeg::looksLikeJpeg(start, got)) {
-        if (std::optional<Image> photo = jpeg::decode(file.get(), path, m_limitBytes)) {
-            return std::move(*photo);
-        }
-        // CMYK, which Qt's reader turns into colours.
-        if (std::fseek(file.get(), 0, SEEK_SET) != 0) throw PictureError(path);
+    if (pictures::jpeg::looksLikeJpeg(start, got)) {
+        return pictures::jpeg::decode(file.get(), path, m_limitBytes);
     }
     if (heif::looksLikeHeif(start, got)) {
         return heif::decode(file.get(), path, m_limitBytes);

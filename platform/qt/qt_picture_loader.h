@@ -9,10 +9,10 @@
 namespace glint::platform::qt {
 
 // Decodes pictures recognised by content rather than by name: JPEG photos with libjpeg-turbo
-// straight into the picture (jpeg_picture.h), HEIC and AVIF photos with libheif (heif_picture.h),
-// everything else (BMP, PNG, GIF, and WebP and TIFF through Qt's image-format plugins) with Qt's
-// image reader. Photos are turned upright once: as their EXIF orientation says, or for HEIF as
-// the file's own rotation says.
+// straight into the picture (pictures/jpeg_picture.h), HEIC and AVIF photos with libheif
+// (heif_picture.h), everything else (BMP, PNG, GIF, and WebP and TIFF through Qt's image-format
+// plugins) with Qt's image reader. Photos are turned upright once: as their EXIF orientation
+// says, or for HEIF as the file's own rotation says.
 class QtPictureLoader : public PictureLoader {
 public:
     // Qt's reader refuses pictures over 128 MB decoded, which current cameras exceed; the loader

@@ -1,7 +1,7 @@
 // JPEG photos through the real loader, which decodes them with libjpeg-turbo: the EXIF
 // orientations phones write, the colour forms photos come in, and damaged or hostile files.
 
-#include "platform/qt/jpeg_picture.h"
+#include "platform/pictures/jpeg_picture.h"
 
 #include <gtest/gtest.h>
 
@@ -121,7 +121,7 @@ QByteArray withApp1(QByteArray jpeg, const std::string& data) {
 int exifOrientationOf(const std::string& data) {
     // Exactly as long as the data, so a read past its end is one past the allocation.
     const std::vector<unsigned char> bytes(data.begin(), data.end());
-    return jpeg::exifOrientation(bytes.data(), bytes.size());
+    return pictures::jpeg::exifOrientation(bytes.data(), bytes.size());
 }
 
 // A CMYK JPEG (as print work flows write them) of four bands of ink, made with libjpeg, which
@@ -384,7 +384,7 @@ TEST_F(JpegPictures, GreyAndProgressivePhotosGiveTheirColoursAndCmykOnesWhatQtsR
     ASSERT_NE(segmentAt(progressive, 0xC2), -1);
     EXPECT_EQ(load(progressive), load(jpegOf(photo)));
 
-    // libjpeg gives no colours for CMYK; those photos go to Qt's reader, as all photos did.
+    // CMYK photos: the inks turned into colours as Qt's reader, which read them before, did.
     const QByteArray cmyk = cmykJpeg(32, 16);
     const Image fromCmyk = load(cmyk);
     EXPECT_EQ(fromCmyk, toImage(readByQt(cmyk), Alpha::Drop));

@@ -1,4 +1,4 @@
-#include "platform/qt/jpeg_picture.h"
+#include "platform/pictures/jpeg_picture.h"
 
 // jpeglib.h needs FILE and size_t declared before it.
 #include <cstdio>
@@ -24,7 +24,7 @@
 
 #include "platform/services.h"
 
-namespace glint::platform::qt::jpeg {
+namespace glint::platform::pictures::jpeg {
 
 namespace {
 
@@ -69,24 +69,21 @@ struct Decompression {
     Decompression& operator=(const Decompression&) = delete;
 };
 
-enum class Header { Failed, Cmyk, Ready };
-
 // readHeader and readRows call libjpeg behind a setjmp that its errors jump back to. Nothing with
 // a destructor lives in their frames, so the jump skips no clean-up; they answer how it went.
-Header readHeader(Decompression& d, std::FILE* file, long memoryLimit) {
-    if (setjmp(d.error.jump)) return Header::Failed;
+bool readHeader(Decompression& d, std::FILE* file, long memoryLimit) {
+    if (setjmp(d.error.jump)) return false;
     jpeg_create_decompress(&d.info);
     // Caps what libjpeg itself allocates: the coefficients of a progressive photo are kept whole.
     d.info.mem->max_memory_to_use = memoryLimit;
     jpeg_stdio_src(&d.info, file);
     jpeg_save_markers(&d.info, JPEG_APP0 + 1, 0xFFFF);
     jpeg_read_header(&d.info, TRUE);
-    if (d.info.jpeg_color_space == JCS_CMYK || d.info.jpeg_color_space == JCS_YCCK) {
-        return Header::Cmyk;
-    }
-    d.info.out_color_space = kOutputSpace;
+    // libjpeg gives the inks of CMYK photos (YCCK ones turned into CMYK), four bytes a pixel too.
+    const bool cmyk = d.info.jpeg_color_space == JCS_CMYK || d.info.jpeg_color_space == JCS_YCCK;
+    d.info.out_color_space = cmyk ? JCS_CMYK : kOutputSpace;
     jpeg_calc_output_dimensions(&d.info);
-    return d.info.output_components == 4 ? Header::Ready : Header::Failed;
+    return d.info.output_components == 4;
 }
 
 // Where the stored pixel (x, y) goes in the upright picture: at origin + x * stepX + y * stepY.
@@ -145,6 +142,16 @@ void placeRow(const Rgb* row, std::size_t width, std::size_t y, Rgb* pixels,
     for (std::size_t x = 0; x < width; ++x, to += placement.stepX) *to = row[x] & kColourBits;
 }
 
+// Photoshop stores the inks of CMYK photos inverted (and marks them so), as nearly every CMYK
+// photo is: each colour is then its ink's value scaled by the black's, as Qt's reader gives them.
+void inksToColours(Rgb* row, std::size_t count) {
+    const auto* inks = reinterpret_cast<const unsigned char*>(row);
+    for (std::size_t x = 0; x < count; ++x, inks += 4) {
+        const int black = inks[3];
+        row[x] = rgb(inks[0] * black / 255, inks[1] * black / 255, inks[2] * black / 255);
+    }
+}
+
 bool readRows(Decompression& d, Rgb* band, Rgb* pixels, const Placement& placement) {
     if (setjmp(d.error.jump)) return false;
     jpeg_start_decompress(&d.info);
@@ -158,6 +165,7 @@ bool readRows(Decompression& d, Rgb* band, Rgb* pixels, const Placement& placeme
         const JDIMENSION count = jpeg_read_scanlines(&d.info, rows, kBandRows);
         if (count == 0) return false;  // only a suspending source gives none, and ours never does
         for (JDIMENSION r = 0; r < count; ++r) {
+            if (d.info.out_color_space == JCS_CMYK) inksToColours(band + r * width, width);
             placeRow(band + r * width, width, first + r, pixels, placement);
         }
     }
@@ -262,17 +270,10 @@ int exifOrientation(const unsigned char* data, std::size_t size) {
     return 1;
 }
 
-std::optional<Image> decode(std::FILE* file, const std::string& path, std::size_t limitBytes) {
+Image decode(std::FILE* file, const std::string& path, std::size_t limitBytes) {
     Decompression d;
     const long memoryLimit = static_cast<long>(std::min<std::size_t>(limitBytes, LONG_MAX));
-    switch (readHeader(d, file, memoryLimit)) {
-        case Header::Failed:
-            throw PictureError(path);
-        case Header::Cmyk:
-            return std::nullopt;
-        case Header::Ready:
-            break;
-    }
+    if (!readHeader(d, file, memoryLimit)) throw PictureError(path);
     const std::size_t width = d.info.output_width;
     const std::size_t height = d.info.output_height;
     // At most 65500 each, so the product cannot overflow.
@@ -298,4 +299,4 @@ std::optional<Image> decode(std::FILE* file, const std::string& path, std::size_
     }
 }
 
-}  // namespace glint::platform::qt::jpeg
+}  // namespace glint::platform::pictures::jpeg
