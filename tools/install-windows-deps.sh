@@ -17,8 +17,14 @@
 set -euo pipefail
 
 packages=(g++-mingw-w64-i686-posix libgtest-dev)
+# Wine's X11 driver loads the X extension libraries at run time, and apt installs them only as
+# recommendations. Without XInput 2 (libxi6), Wine 10 refuses to confine the pointer to a
+# full-screen window and asks again at once, forever: the program's message queue never empties,
+# so the show never draws its first picture.
 wine_packages=(wine wine32:i386 libjack0:i386 libjack0:amd64 gstreamer1.0-plugins-good:i386
-  gstreamer1.0-plugins-good:amd64 xvfb xdotool locales)
+  gstreamer1.0-plugins-good:amd64 xvfb xdotool locales libxi6:i386 libxcursor1:i386
+  libxrandr2:i386 libxinerama1:i386 libxcomposite1:i386 libxfixes3:i386 libxrender1:i386
+  libxxf86vm1:i386)
 case ${1:-} in
   build) wanted=build ;;
   tests)
