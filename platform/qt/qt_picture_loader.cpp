@@ -19,6 +19,14 @@ namespace {
 // Reads of libjpeg's size and more, so a photo comes in a few dozen reads rather than thousands.
 constexpr std::size_t kReadBuffer = 64 * 1024;
 
+// The format Qt's reader names.
+PictureFormat formatNamed(const QByteArray& name) {
+    if (name == "bmp") return PictureFormat::Bmp;
+    if (name == "jpeg" || name == "jpg") return PictureFormat::Jpeg;
+    if (name == "png") return PictureFormat::Png;
+    return PictureFormat::Other;
+}
+
 }  // namespace
 
 QtPictureLoader::QtPictureLoader(int allocationLimitMb)
@@ -27,6 +35,10 @@ QtPictureLoader::QtPictureLoader(int allocationLimitMb)
 }
 
 Image QtPictureLoader::load(const std::string& path) {
+    return loadWithFormat(path).picture;
+}
+
+LoadedPicture QtPictureLoader::loadWithFormat(const std::string& path) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) {
         throw package::FileError("File not found", path);
@@ -43,21 +55,22 @@ Image QtPictureLoader::load(const std::string& path) {
         throw package::FileError("Cannot open file", path);
     }
     if (pictures::jpeg::looksLikeJpeg(start, got)) {
-        return pictures::jpeg::decode(file.get(), path, m_limitBytes);
+        return {pictures::jpeg::decode(file.get(), path, m_limitBytes), PictureFormat::Jpeg};
     }
     if (heif::looksLikeHeif(start, got)) {
-        return heif::decode(file.get(), path, m_limitBytes);
+        return {heif::decode(file.get(), path, m_limitBytes), PictureFormat::Other};
     }
     return readWithQt(file.get(), path);
 }
 
-Image QtPictureLoader::readWithQt(FILE* file, const std::string& path) const {
+LoadedPicture QtPictureLoader::readWithQt(FILE* file, const std::string& path) const {
     QFile device;
     if (!device.open(file, QIODevice::ReadOnly)) {
         throw package::FileError("Cannot open file", path);
     }
     QImageReader reader(&device);
     reader.setAutoTransform(true);
+    const PictureFormat format = formatNamed(reader.format());
     // The reader decodes into the picture's own pixels where its format allows, so a large
     // picture is never held twice; otherwise its result is converted.
     const QSize size = reader.size();
@@ -69,10 +82,10 @@ Image QtPictureLoader::readWithQt(FILE* file, const std::string& path) const {
         decoded.size() == size && decoded.format() == QImage::Format_RGB32) {
         // The scan lines hold 0xFFRRGGBB; our colours carry no alpha byte.
         for (Rgb& color : image.pixels()) color &= 0x00FFFFFFu;
-        return image;
+        return {std::move(image), format};
     }
     image = Image();
-    return toImage(decoded, Alpha::Drop);
+    return {toImage(decoded, Alpha::Drop), format};
 }
 
 QImage QtPictureLoader::wrap(Image& image) {

@@ -22,9 +22,10 @@ public:
 
     explicit QtPictureLoader(int allocationLimitMb = kAllocationLimitMb);
     Image load(const std::string& path) override;
+    LoadedPicture loadWithFormat(const std::string& path) override;
 
 private:
-    Image readWithQt(FILE* file, const std::string& path) const;
+    LoadedPicture readWithQt(FILE* file, const std::string& path) const;
     // A screen-format view of the picture's pixels, sharing them; null for a null picture.
     static QImage wrap(Image& image);
 
