@@ -84,8 +84,9 @@ private:
     std::size_t m_blocks = 0;
 };
 
+// Long enough for GStreamer's first start on a busy machine (it builds its plugin registry).
 bool waitFor(const std::function<bool()>& condition) {
-    const auto deadline = Clock::now() + 10s;
+    const auto deadline = Clock::now() + 30s;
     while (!condition()) {
         if (Clock::now() > deadline) return false;
         std::this_thread::sleep_for(5ms);
