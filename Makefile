@@ -28,7 +28,8 @@ TEST_PACKAGES := libgtest-dev xvfb xauth xdotool openbox imagemagick libheif-exa
 SANITIZE_BUILD ?= build-sanitize
 SANITIZE_FLAGS := -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all
 
-.PHONY: deps test-deps configure build dist run sample test test-sanitize test-debian13 clean
+.PHONY: deps test-deps configure build dist run sample test test-sanitize test-debian13 clean \
+  test-standalone
 
 deps:
 	@bash tools/install-deps.sh $(RUN_PACKAGES)
@@ -66,6 +67,13 @@ test-sanitize: test-deps
 	  "-DCMAKE_CXX_FLAGS=$(SANITIZE_FLAGS)" >/dev/null
 	@cmake --build $(SANITIZE_BUILD)
 	@cd $(SANITIZE_BUILD) && ctest --output-on-failure
+
+# A package laid out by this build, played and installed by an ordinary user in a fresh Debian
+# root of the other release (bookworm or trixie; STANDALONE_RELEASE=sid for unstable) that has an
+# X server and a sound server but no Glint and no Qt (root only; otherwise SKIP).
+STANDALONE_RELEASE ?=
+test-standalone: dist
+	@bash tests/packaging/standalone_e2e.sh dist $(STANDALONE_RELEASE) || [ $$? -eq 77 ]
 
 # make test again on Debian 13 (trixie), in a fresh root made with debootstrap (CI runs it after
 # make test).

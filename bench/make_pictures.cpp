@@ -44,6 +44,7 @@ int main(int argc, char* argv[]) {
     };
     const Picture pictures[] = {{"screen.jpg", 1920, 1080},
                                 {"mp1.jpg", 1224, 816},
+                                {"mp2.jpg", 1600, 1200},
                                 {"mp6.jpg", 3000, 2000},
                                 {"mp24.jpg", 6000, 4000},
                                 {"mp100.jpg", 12500, 8000}};

@@ -1,11 +1,11 @@
 # Sourced by run_benchmarks.sh: the real player (built as $build/player/glintsaver) under the Xvfb
 # session, and feh for comparison. Uses work, build, bin, put, fail from there.
 
-player_package() {  # folder, count of pictures
+player_package() {  # folder, count of pictures, photo
   mkdir -p "$1"
   local names=() i
   for ((i = 1; i <= $2; i++)); do
-    cp "$work/screen.jpg" "$1/p$i.jpg"
+    cp "$3" "$1/p$i.jpg"
     names+=("\"p$i.jpg\"")
   done
   printf '%s\r\n' "${names[@]}" >"$1/pb.dat"
@@ -19,9 +19,10 @@ player_package() {  # folder, count of pictures
 cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { printf "%d", s }'; }
 
 # The player's CPU time over wall time for the whole run, and the quietest 1.5 s window
-# (a hold lasts 2 s, so every hold holds one), sampled every 0.25 s.
+# (a hold lasts 2 s, so every hold holds one), sampled every 0.25 s: a show of fourteen
+# 1600 x 1200 photos, as people's shows are.
 cpu_use() {
-  player_package "$work/cpu" 14
+  player_package "$work/cpu" 14 "$work/mp2.jpg"
   "$work/cpu/pb.cc" 2>>"$work/stderr" &
   local pid=$! samples=() t0 c0 t1 c1 i
   pids+=("$pid")
@@ -47,7 +48,7 @@ middle() { sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
 # warm: started again at once.
 first_frame() {
   command -v feh >/dev/null || { put start_feh_ms -1 ms; return; }
-  player_package "$work/start" 1
+  player_package "$work/start" 1 "$work/screen.jpg"
   local player=() feh=() player_warm=() feh_warm=() i
   local probe=$bin/first_frame_probe
   for ((i = 0; i < $1; i++)); do

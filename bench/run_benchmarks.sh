@@ -48,6 +48,7 @@ step "slide-in";               run "$bin/qt_slide_bench" "$work/mp1.jpg" 8
 
 source "$root/bench/player_runs.sh"
 step "peak memory, real player on Xvfb"
+player_memory "$work/mp2.jpg" mp2 $((1600 * 1200 * 4))
 player_memory "$work/mp24.jpg" mp24 $((6000 * 4000 * 4))
 player_memory "$work/mp100.jpg" mp100 $((12500 * 8000 * 4))
 step "processor use, ${cpu_seconds} s"; cpu_use "$cpu_seconds"

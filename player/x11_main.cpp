@@ -1,4 +1,4 @@
-// glintsaver_native: the picture show on X11 without a toolkit, the player that travels inside a
+// glintsaver: the picture show on X11 without a toolkit, the player that travels inside a
 // package. Command-line arguments are ignored, but for the window XScreenSaver may name with
 // "-window-id ID": whatever a launcher passes, the show starts.
 

@@ -6,10 +6,11 @@
 #include <QGuiApplication>
 #include <QTimer>
 #include <QWindow>
-#include <cerrno>
 #include <cmath>
 #include <csignal>
 #include <cstdlib>
+
+#include "platform/posix/xscreensaver_window_id.h"
 
 namespace glint::platform::qt {
 namespace {
@@ -32,16 +33,11 @@ void endAtTerminationSignal() {
 }  // namespace
 
 WId parseWindowId(const char* text) {
-    if (!text || *text < '0' || *text > '9') return 0;
-    char* end = nullptr;
-    errno = 0;
-    const unsigned long long id = std::strtoull(text, &end, 0);
-    if (errno != 0 || *end != '\0' || id > 0xffffffffULL) return 0;
-    return static_cast<WId>(id);
+    return static_cast<WId>(posix::parseWindowId(text));
 }
 
 WId embeddedWindowFromEnvironment() {
-    return parseWindowId(std::getenv("XSCREENSAVER_WINDOW"));
+    return static_cast<WId>(posix::embeddedWindowFromEnvironment());
 }
 
 QSize embeddedWindowSize() {

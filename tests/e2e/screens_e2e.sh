@@ -3,7 +3,7 @@
 #   monitors  two monitors side by side (Xorg's dummy driver, RandR monitors A and B): the show
 #             on A, B black for the whole show and again when it comes back after being gone; a
 #             click over B ends the show with status 0, and so does a mouse movement over B;
-#   scaled    a screen scaled to 200 % (QT_SCALE_FACTOR=2 under Xvfb): the 320 x 240 picture
+#   scaled    a screen scaled to 200 % (Xft.dpi 192, as X11 desktops scale): the 320 x 240 picture
 #             covers 320 x 240 device pixels and the held frame is the one a 100 % screen of the
 #             same size shows, while the caption is twice as tall.
 # usage: screens_e2e.sh GLINTSAVER monitors|scaled
@@ -49,7 +49,7 @@ CONF
   source "$here/x_session.sh" xdotool import convert display python3 xrandr
 else
   width=1024 height=768
-  source "$here/x_session.sh" xdotool import convert python3
+  source "$here/x_session.sh" xdotool import convert python3 xrdb
 fi
 source "$here/show_package.sh"
 make_package "$work/show"
@@ -113,7 +113,8 @@ picture_held() {
 # caption's height into $rows.
 held() {
   xdotool mousemove 5 5
-  QT_SCALE_FACTOR=$1 start_show "$width"
+  echo "Xft.dpi: $((96 * $1))" | xrdb -merge
+  start_show "$width"
   caption=$rows
   wait_for 10 picture_held || fail "at scale $1 the picture never came to the centre"
   convert "$work/shot.png" -crop "${width}x$((height - 100))+0+100" +repage "$work/held-$1.png"
