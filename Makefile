@@ -43,8 +43,12 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD)
 
-dist: build
+# dist/ carries the Windows player and installer too (in dist/windows/), cross-built, so that the
+# authoring program makes a show's single file for either system.
+dist: build windows-programs
 	@cmake --install $(BUILD) --prefix dist >/dev/null
+	@install -D -m 755 $(WIN_BUILD)/player/glintsaver.exe dist/windows/pb.sys
+	@install -D -m 755 $(WIN_BUILD)/installer/glint_setup.exe dist/windows/sp.sys
 	@echo "dist/ is laid out"
 
 # The sample show: a package of our own pictures and music, played by the player.
@@ -91,14 +95,25 @@ clean:
 WIN_BUILD ?= build-win32
 WIN_DIST ?= dist-win32
 
-.PHONY: windows test-windows
+.PHONY: windows windows-configure windows-programs test-windows
 
-windows:
+windows-configure:
 	@bash tools/install-windows-deps.sh build
 	@cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake \
 	  -DCMAKE_BUILD_TYPE=Release >/dev/null
+
+# Only the Windows player and installer, for dist/.
+windows-programs: windows-configure
+	@cmake --build $(WIN_BUILD) --target glintsaver glint_setup
+
+# dist-win32/ carries the Linux player and installer too (in dist-win32/linux/), from the Linux
+# build.
+windows: windows-configure build
 	@cmake --build $(WIN_BUILD)
 	@cmake --install $(WIN_BUILD) --prefix $(WIN_DIST) >/dev/null
+	@install -D -m 755 $(BUILD)/player/glintsaver $(WIN_DIST)/linux/pb.sys
+	@install -D -m 755 $(BUILD)/installer/glint_setup $(WIN_DIST)/linux/sp.sys
+	@install -D -m 644 $(BUILD)/third-party-notices.txt $(WIN_DIST)/linux/third-party-notices.txt
 	@echo "$(WIN_DIST)/ is laid out"
 
 test-windows: windows build
@@ -158,9 +173,9 @@ PACKAGES_DIR ?= dist-packages
 
 .PHONY: deb test-deb windows-setup test-windows-setup
 
-deb: build
+deb: build windows-programs
 	@bash tools/install-deps.sh dpkg-dev lintian appstream desktop-file-utils
-	@bash packaging/deb/build-deb.sh $(BUILD) $(PACKAGES_DIR)
+	@bash packaging/deb/build-deb.sh $(BUILD) $(PACKAGES_DIR) $(WIN_BUILD)
 
 test-deb: deb
 	@bash tests/packaging/deb_install_e2e.sh \

@@ -11,3 +11,8 @@ set(glint_artwork ${PROJECT_SOURCE_DIR}/assets/maker/generated)
 install(DIRECTORY ${glint_artwork}/pic/ DESTINATION pic)
 install(FILES ${glint_artwork}/pb.htm DESTINATION .)
 install(CODE "file(MAKE_DIRECTORY \"\${CMAKE_INSTALL_PREFIX}/制作好的屏幕程序\")")
+# The licence, which the setup program shows and installs, with Windows line ends.
+file(READ ${PROJECT_SOURCE_DIR}/LICENSE glint_licence)
+string(REPLACE "\n" "\r\n" glint_licence "${glint_licence}")
+file(WRITE ${PROJECT_BINARY_DIR}/LICENSE.txt "${glint_licence}")
+install(FILES ${PROJECT_BINARY_DIR}/LICENSE.txt DESTINATION .)

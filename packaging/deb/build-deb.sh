@@ -1,17 +1,20 @@
 #!/usr/bin/env bash
 # Lays the Debian package glint_VERSION_ARCH.deb into OUT_DIR from the Linux build in BUILD_DIR,
 # then checks it with lintian (no error allowed) and the AppStream metainfo with appstreamcli.
-#   /usr/lib/glint/        glintmaker, pb.sys, sp.sys, pb.htm, pic/ (as cmake --install lays them)
+#   /usr/lib/glint/        glintmaker, pb.sys, sp.sys, pb.htm, pic/ (as cmake --install lays them),
+#                          and windows/pb.sys, windows/sp.sys from the Windows build, which the
+#                          authoring program puts into a show's single file for Windows
 #   /usr/bin/glintmaker    the launcher that runs the program in the user's own folder
 #   the menu entry, the icon in the hicolor theme, the AppStream metainfo, the manual page, the
 #   copyright file and the changelog.
 # Depends: the libraries the programs link against (dpkg-shlibdeps) and the packages holding what
 # they load at run time (runtime-needs), asked of this machine's dpkg and apt, so that a build on
 # any Debian release depends on that release's packages.
-# usage: build-deb.sh BUILD_DIR OUT_DIR
+# usage: build-deb.sh BUILD_DIR OUT_DIR WINDOWS_BUILD_DIR
 set -euo pipefail
-build=${1:?usage: build-deb.sh BUILD_DIR OUT_DIR}
-out=${2:?usage: build-deb.sh BUILD_DIR OUT_DIR}
+build=${1:?usage: build-deb.sh BUILD_DIR OUT_DIR WINDOWS_BUILD_DIR}
+out=${2:?usage: build-deb.sh BUILD_DIR OUT_DIR WINDOWS_BUILD_DIR}
+winbuild=${3:?usage: build-deb.sh BUILD_DIR OUT_DIR WINDOWS_BUILD_DIR}
 here=$(cd "$(dirname "$0")" && pwd)
 source=$(cd "$here/../.." && pwd)
 fail() { echo "build-deb.sh: $*" >&2; exit 1; }
@@ -33,6 +36,8 @@ for program in glintmaker pb.sys sp.sys; do
   [[ -f $lib/$program ]] || fail "the build did not install $program"
   strip --remove-section=.comment --remove-section=.note "$lib/$program"
 done
+install -D -m 644 "$winbuild/player/glintsaver.exe" "$lib/windows/pb.sys"
+install -D -m 644 "$winbuild/installer/glint_setup.exe" "$lib/windows/sp.sys"
 
 install -D -m 755 "$here/glintmaker" "$root/usr/bin/glintmaker"
 install -D -m 644 "$here/org.example.glint.desktop" \

@@ -31,13 +31,14 @@ VIAddVersionKey /LANG=2052 "FileDescription" "${NAME} 安装程序"
 VIAddVersionKey /LANG=2052 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=2052 "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=2052 "CompanyName" "${PUBLISHER}"
-VIAddVersionKey /LANG=2052 "LegalCopyright" "Glint developers"
+VIAddVersionKey /LANG=2052 "LegalCopyright" "Glint developers, MIT licence"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
 !define MUI_FINISHPAGE_RUN "$INSTDIR\glintmaker.exe"
 !insertmacro MUI_PAGE_WELCOME
+!insertmacro MUI_PAGE_LICENSE "${DIST}\LICENSE.txt"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
@@ -52,8 +53,15 @@ Section "Glint"
   File "${DIST}\pb.sys"
   File "${DIST}\sp.sys"
   File "${DIST}\pb.htm"
+  File "${DIST}\LICENSE.txt"
   SetOutPath "$INSTDIR\pic"
   File "${DIST}\pic\*.jpg"
+  ; The Linux player and installer, which the authoring program puts into a show's single file
+  ; for Linux.
+  SetOutPath "$INSTDIR\linux"
+  File "${DIST}\linux\pb.sys"
+  File "${DIST}\linux\sp.sys"
+  File "${DIST}\linux\third-party-notices.txt"
   ; The package folder: made empty, and left as it is when it holds the user's work.
   CreateDirectory "$INSTDIR\${PACKAGES}"
   SetOutPath "$INSTDIR"
@@ -79,8 +87,13 @@ Section "Uninstall"
   Delete "$INSTDIR\pb.sys"
   Delete "$INSTDIR\sp.sys"
   Delete "$INSTDIR\pb.htm"
+  Delete "$INSTDIR\LICENSE.txt"
   Delete "$INSTDIR\pic\*.jpg"
   RMDir "$INSTDIR\pic"
+  Delete "$INSTDIR\linux\pb.sys"
+  Delete "$INSTDIR\linux\sp.sys"
+  Delete "$INSTDIR\linux\third-party-notices.txt"
+  RMDir "$INSTDIR\linux"
   ; The shows the user made stay unless the user says to remove them; a silent uninstallation
   ; (/S), where nobody is asked, keeps them.
   Call un.PackagesHoldFiles

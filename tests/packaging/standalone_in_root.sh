@@ -34,7 +34,8 @@ if [[ ${1:-} == --as-user ]]; then
     sleep 0.5
     "$@" 2>"$work/show.err" &
     local player=$!
-    wait_for 10 caption_shown || fail "no caption: $(cat "$work/show.err")"
+    wait_for 10 caption_shown || fail "no caption from $*: $(cat "$work/show.err");" \
+      "processes: $(ps -u "$USER" -o pid=,stat=,args= | paste -sd';')"
     wait_for 10 red_in_the_middle || fail "the first picture never came to the middle"
     sleep 4
     kill -0 "$player" 2>/dev/null || fail "the show ended by itself: $(cat "$work/show.err")"
@@ -67,7 +68,7 @@ print(len(loud) / 20, (sorted(loud)[len(loud) // 2] if loud else 0) / (16000 / m
     box=$(xdotool search --onlyvisible --name '^Glint 屏保安装$' 2>/dev/null | head -n 1)
     if [[ -n $box ]]; then
       xdotool windowactivate --sync "$box" >/dev/null 2>&1
-      xdotool key --window "$box" Return
+      xdotool key Return 2>/dev/null
       answered=$((answered + 1))
       wait_for 5 bash -c "! xdotool search --onlyvisible --name '^Glint 屏保安装\$' 2>/dev/null |
         grep -qx $box"
