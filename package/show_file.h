@@ -14,7 +14,9 @@
 //
 // Names are UTF-8 and plain file names: not empty, no "/" or "\", not "." or "..", no control
 // character, no ":" and no character Windows refuses in a name, at most 255 bytes, each once
-// (compared without regard to ASCII case, as Windows compares them). The lists (pb.dat,
+// (compared without regard to ASCII case, as Windows compares them). Nor a name Windows would
+// take for another: one ending in a dot or a space, or a device's name (CON, PRN, AUX, NUL,
+// COM0 to COM9, LPT0 to LPT9, CONIN$, CONOUT$) with or without an extension. The lists (pb.dat,
 // ms.dat, timu.dat) inside are UTF-8 too; an installer writes them in its system's own encoding.
 
 #include <cstdint>
@@ -59,6 +61,9 @@ bool isStorableName(const std::string& name);
 
 // CRC-32 as zlib computes it, continued from crc (0 to start).
 std::uint32_t crc32(std::uint32_t crc, const void* data, std::size_t size);
+// The CRC-32 of two runs of bytes one after the other, from each run's CRC-32 and the second's
+// size (zlib's crc32_combine).
+std::uint32_t crc32Combine(std::uint32_t first, std::uint32_t second, std::uint64_t secondSize);
 
 // Writes the show file at outPath: the stub's parts one after another (each a file's bytes or
 // given bytes), then the entries, the index and the trailer. Written under a temporary name beside
