@@ -7,6 +7,7 @@
 #include "maker/dialog_layout.h"
 #include "maker/messages.h"
 #include "maker/package_names.h"
+#include "maker/single_files.h"
 #include "maker/vendor.h"
 #include "package/paths.h"
 #include "package/quoted_list.h"
@@ -121,8 +122,10 @@ void Form3::build() {
     Command1.setCaption("成功！");
 }
 
-// A failure stops the build where it is; what was written before it stays.
+// A failure stops the build where it is; what was written before it stays. Single files written
+// before would hold an older show than the folder's, so they go first.
 void Form3::Command1_Click() {
+    removeSingleFiles(m_services.ownFolder);
     try {
         build();
     } catch (const std::exception&) {
@@ -145,7 +148,11 @@ void Form3::Command2_Click() {
         Command2.setCaption("程序生成成功！");
     } catch (const std::exception&) {
         m_desktop.showMessage(*this, kFileNotFoundMessage);
+        return;
     }
+    // The installer is in place whatever becomes of the single files; the message says what did.
+    const std::string problem = writeSingleFiles(m_files, m_services.ownFolder);
+    if (!problem.empty()) m_desktop.showMessage(*this, problem);
 }
 
 void Form3::Command4_Click() { close(); }

@@ -22,7 +22,7 @@ public:
     void Form_Load();
     void Command1_Click();  // build
     void Command3_Click();  // preview
-    void Command2_Click();  // generate the installer
+    void Command2_Click();  // generate the installer and the single files
     void Command4_Click();  // cancel
 
     platform::Frame Frame;

@@ -187,7 +187,7 @@ TEST_F(BuildDialog, GenerateCopiesTheInstallerAndCancelCloses) {
     fs::remove(glint::package::filePath(h.folder.file("sp.sys")));
     Form3 again(h.services, h.desktop, h.files);
     again.Command2_Click();
-    EXPECT_EQ(messages(), std::vector<std::string>{kFileNotFoundMessage});
+    EXPECT_EQ(messages().back(), kFileNotFoundMessage);
     EXPECT_EQ(again.Command2.caption(), "3、生成程序");
     EXPECT_FALSE(again.closed());
     again.Command4_Click();
