@@ -114,7 +114,8 @@ cleanup
 exit "$status"
 )SCRIPT";
 
-static_assert(kRunHeaderSize == 4096, "the script reads the installer in blocks of the header's size");
+static_assert(kRunHeaderSize == 4096,
+              "the script reads the installer in blocks of the header's size");
 
 void replace(std::string& text, const std::string& marker, const std::string& value) {
     text.replace(text.find(marker), marker.size(), value);

@@ -1,8 +1,9 @@
 // The installer placed beside a built package as "setup.exe": asks, installs the package for the
 // current user, offers to make it the screensaver, and says where it went. Its copy glint-setup in
 // an installed folder serves the menu entry's actions: "--make-screensaver" makes that show the
-// screensaver, "--uninstall" removes it. It travels to machines without Glint, so it asks with
-// X11 dialogs of its own.
+// screensaver, "--uninstall" removes it. The shell header of a show in one file starts it with
+// "--install-from FILE" to install that file's show. It travels to machines without Glint, so it
+// asks with X11 dialogs of its own.
 
 #include <unistd.h>
 
@@ -17,6 +18,8 @@
 #include "installer/linux/package_removal.h"
 #include "installer/linux/screensaver_launcher.h"
 #include "installer/linux/screensaver_registration.h"
+#include "installer/linux/show_file_install.h"
+#include "package/linux_run_header.h"
 #include "package/paths.h"
 #include "platform/posix/posix_files.h"
 #include "platform/x11/x11_dialogs.h"
@@ -89,21 +92,44 @@ std::string offerScreensaver(const std::string& name, const std::string& folder,
     }
 }
 
-int installPackage(const std::string& ownPath) {
-    const std::string packageFolder = folderOf(ownPath);
-    const InstallPlan plan = planInstall(packageFolder);
-    const std::string name = plan.caption.empty() ? "Glint 屏保" : plan.caption;
-    if (!ask("要把屏幕保护程序“" + name + "”安装到这台电脑上吗？\n\n共 " +
-                 std::to_string(plan.files.size()) + " 个文件。",
-             true)) {
-        return 0;
-    }
-    glint::platform::posix::PosixFiles files;
-    const Installed installed = install(packageFolder, plan, userDataFolder(), ownPath, files);
+bool askToInstall(const std::string& name, std::size_t fileCount) {
+    return ask("要把屏幕保护程序“" + name + "”安装到这台电脑上吗？\n\n共 " +
+                   std::to_string(fileCount) + " 个文件。",
+               true);
+}
+
+// After an installation: the offer to make it the screensaver, and where it went.
+int welcome(const std::string& name, const Installed& installed) {
     const std::string screensaver = offerScreensaver(name, installed.folder, installed.menuName);
     tell("安装完成。\n\n屏幕保护程序已放在：\n" + installed.folder + "\n\n在应用程序菜单里选择“" +
          installed.menuName + "”即可播放。" + (screensaver.empty() ? "" : "\n\n" + screensaver));
     return 0;
+}
+
+int installPackage(const std::string& ownPath) {
+    const std::string packageFolder = folderOf(ownPath);
+    const InstallPlan plan = planInstall(packageFolder);
+    const std::string name = plan.caption.empty() ? "Glint 屏保" : plan.caption;
+    if (!askToInstall(name, plan.files.size())) return 0;
+    glint::platform::posix::PosixFiles files;
+    return welcome(name, install(packageFolder, plan, userDataFolder(), ownPath, files));
+}
+
+// The show in a show file, started by its shell header from the header's copy of this installer,
+// which is this installer alone and so what goes into the installed folder as glint-setup.
+int installShowFile(const std::string& showFile, const std::string& ownPath) {
+    const ShowFileContents show = readShowFileContents(showFile);
+    const std::string name = show.caption.empty() ? "Glint 屏保" : show.caption;
+    if (!askToInstall(name, show.index.files.size())) return 0;
+    const std::string dataFolder = userDataFolder();
+    Installed installed;
+    {
+        const StagedShow staged(showFile, show.index, dataFolder);
+        glint::platform::posix::PosixFiles files;
+        installed =
+            install(staged.folder(), planInstall(staged.folder()), dataFolder, ownPath, files);
+    }
+    return welcome(name, installed);
 }
 
 int makeInstalledScreensaver(const std::string& folder) {
@@ -133,11 +159,16 @@ int removeInstalledShow(const std::string& folder) {
     return 1;
 }
 
-bool requested(int argc, char* argv[], const char* request) {
+// The argument given after request ("" when it is the last one); null without the request.
+const char* requestValue(int argc, char* argv[], const char* request) {
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], request) == 0) return true;
+        if (std::strcmp(argv[i], request) == 0) return i + 1 < argc ? argv[i + 1] : "";
     }
-    return false;
+    return nullptr;
+}
+
+bool requested(int argc, char* argv[], const char* request) {
+    return requestValue(argc, argv, request) != nullptr;
 }
 
 }  // namespace
@@ -145,6 +176,10 @@ bool requested(int argc, char* argv[], const char* request) {
 int main(int argc, char* argv[]) {
     try {
         const std::string path = ownPath();
+        if (const char* showFile = requestValue(argc, argv, glint::package::kInstallFromRequest)) {
+            if (!*showFile) throw InstallError("没有说要安装哪个文件。");
+            return installShowFile(showFile, path);
+        }
         if (requested(argc, argv, kRemoveRequest)) return removeInstalledShow(folderOf(path));
         if (requested(argc, argv, kMakeScreensaverRequest)) {
             return makeInstalledScreensaver(folderOf(path));

@@ -48,8 +48,7 @@ TEST(LinuxRunHeader, IsExactlyTheHeaderSizeAndEveryShellAtHandReadsIt) {
     folder.write("header", header);
     for (const std::string shell : {"sh", "dash", "bash", "busybox sh"}) {
         if (!installed(shell.substr(0, shell.find(' ')))) continue;
-        EXPECT_EQ(std::system((shell + " -n '" + folder.file("header") + "'").c_str()), 0)
-            << shell;
+        EXPECT_EQ(std::system((shell + " -n '" + folder.file("header") + "'").c_str()), 0) << shell;
     }
 }
 
