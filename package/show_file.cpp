@@ -18,6 +18,9 @@ namespace {
 constexpr std::size_t kBlockSize = std::size_t{1} << 20;
 constexpr std::string_view kMagic("GLINTSHOW1\0\0\0\0\0\0", 16);
 constexpr std::uint64_t kIndexEntryFixedSize = 2 + 8 + 8 + 4;
+// Far more than any show needs (some 200 000 files with long names), and memory a 32-bit
+// installer can always allocate.
+constexpr std::uint64_t kMaxIndexSize = std::uint64_t{64} << 20;
 constexpr std::size_t kTrailerUsedSize = 16 + 8 + 8 + 8 + 4 + 4;
 
 struct Trailer {
@@ -125,6 +128,18 @@ std::ifstream openForReading(const std::string& path) {
     return in;
 }
 
+// A buffer for copying up to size bytes a block at a time: small files get a small one.
+std::vector<char> blockBuffer(std::uint64_t size) {
+    return std::vector<char>(
+        static_cast<std::size_t>(std::clamp<std::uint64_t>(size, 1, kBlockSize)));
+}
+
+std::uint64_t largestFile(const ShowFileIndex& index) {
+    std::uint64_t largest = 0;
+    for (const StoredFile& file : index.files) largest = std::max(largest, file.size);
+    return largest;
+}
+
 // Passes up to limit bytes of in to sink a block at a time, continuing *crc over them when it
 // is given; returns how many there were (fewer where in ends or fails: in.bad() tells which).
 template <typename Sink>
@@ -230,7 +245,7 @@ ShowFileIndex readShowFile(const std::string& path) {
     // Every size is checked against the file's before anything is allocated for it.
     if (!trailer || trailer->indexSize > indexEnd ||
         trailer->indexOffset != indexEnd - trailer->indexSize ||
-        trailer->stubSize > trailer->indexOffset ||
+        trailer->stubSize > trailer->indexOffset || trailer->indexSize > kMaxIndexSize ||
         trailer->fileCount > trailer->indexSize / kIndexEntryFixedSize) {
         throw damagedFile(path);
     }
@@ -240,13 +255,27 @@ ShowFileIndex readShowFile(const std::string& path) {
     std::optional<std::vector<StoredFile>> files = decodeIndex(bytes, *trailer);
     if (!files) throw damagedFile(path);
 
-    std::vector<char> buffer(kBlockSize);
-    std::uint32_t crc = 0;
+    // One pass gives each stored file's CRC-32 and, combined, the whole file's: a file that
+    // passes here extracts as it is stored.
+    std::vector<char> buffer = blockBuffer(indexEnd);
     in.seekg(0);
-    const std::uint64_t checked =
-        copyBlocks(in, indexEnd, buffer, &crc, [](const char*, std::size_t) {});
-    if (in.bad()) throw FileError("Cannot read file", path);
-    if (checked != indexEnd || crc != trailer->crc) throw damagedFile(path);
+    auto crcOfNext = [&](std::uint64_t size) {
+        std::uint32_t crc = 0;
+        const std::uint64_t got =
+            copyBlocks(in, size, buffer, &crc, [](const char*, std::size_t) {});
+        if (in.bad()) throw FileError("Cannot read file", path);
+        if (got != size) throw damagedFile(path);
+        return crc;
+    };
+    std::uint32_t crc = crcOfNext(trailer->stubSize);
+    bool filesWhole = true;
+    for (const StoredFile& file : *files) {
+        const std::uint32_t fileCrc = crcOfNext(file.size);
+        filesWhole = filesWhole && fileCrc == file.crc;
+        crc = crc32Combine(crc, fileCrc, file.size);
+    }
+    crc = crc32(crc, bytes.data(), bytes.size());
+    if (!filesWhole || crc != trailer->crc) throw damagedFile(path);
 
     // Names are judged only in a file known whole: a damaged file is reported as damaged.
     std::unordered_set<std::string> seen;
@@ -261,7 +290,7 @@ ShowFileIndex readShowFile(const std::string& path) {
 void extractShowFile(const std::string& path, const ShowFileIndex& index,
                      const std::string& folder) {
     std::ifstream in = openForReading(path);
-    std::vector<char> buffer(kBlockSize);
+    std::vector<char> buffer = blockBuffer(largestFile(index));
     std::vector<std::string> written;
     try {
         for (const StoredFile& file : index.files) {
@@ -300,7 +329,7 @@ void extractShowFile(const std::string& path, const ShowFileIndex& index,
 void copyStub(const std::string& path, std::uint64_t size, const std::string& outPath) {
     std::ifstream in = openForReading(path);
     ReplacingFile out(outPath, true);
-    std::vector<char> buffer(kBlockSize);
+    std::vector<char> buffer = blockBuffer(size);
     const std::uint64_t copied = copyBlocks(
         in, size, buffer, nullptr, [&](const char* data, std::size_t n) { out.write(data, n); });
     if (in.bad()) throw FileError("Cannot read file", path);

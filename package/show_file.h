@@ -74,8 +74,9 @@ void writeShowFile(const std::string& outPath, const std::vector<ShowEntry>& stu
                    const std::vector<ShowEntry>& entries);
 
 // Reads and checks the whole file: trailer, index, every name, every range inside the file, and
-// the CRC-32 of all bytes before the trailer. Throws ShowFileError when any of that fails,
-// FileError when the file cannot be opened.
+// the CRC-32 of all bytes before the trailer and of each stored file (so what it accepts extracts
+// as stored); an index over 64 MiB is refused, and nothing is allocated beyond the sizes the file
+// holds. Throws ShowFileError when any of that fails, FileError when the file cannot be opened.
 ShowFileIndex readShowFile(const std::string& path);
 
 // Writes every stored file into folder (which exists), each checked against its CRC-32 as it is
