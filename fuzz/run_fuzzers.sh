@@ -15,7 +15,7 @@ mkdir -p "$build/findings"
 failed=0
 printf '%-16s %12s %10s %8s  %s\n' target runs "runs/s" edges result
 targets=(quoted_list text_encoding player_package jpeg_picture bmp_png_picture heif_picture
-  picture_loader win32_exif)
+  picture_loader win32_exif show_file)
 # FUZZ_TARGETS="jpeg_picture heif_picture" runs only those.
 read -ra targets <<<"${FUZZ_TARGETS:-${targets[*]}}"
 for target in "${targets[@]}"; do
