@@ -74,6 +74,10 @@ InstallTarget userTarget() {
             knownFolder(FOLDERID_Programs, "「开始」菜单的程序文件夹")};
 }
 
+std::string userIncomingFolder() {
+    return knownFolder(FOLDERID_LocalAppData, "本地应用程序数据文件夹") + "\\Glint\\Incoming";
+}
+
 std::string menuNameFor(const std::string& caption, int number) {
     std::wstring name = widen(caption.empty() ? std::string("Glint 屏保") : caption);
     for (wchar_t& c : name) {

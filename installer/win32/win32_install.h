@@ -34,6 +34,10 @@ struct WindowsInstalled {
 // programs folder. Throws InstallError when Windows does not name them.
 InstallTarget userTarget();
 
+// Where a show that travels in the installer's own file is unpacked before it is installed:
+// %LOCALAPPDATA%\Glint\Incoming. Throws InstallError when Windows does not name it.
+std::string userIncomingFolder();
+
 // The shortcut's name for a package: its caption (or "Glint 屏保" without one) and the number of
 // its folder, with what Windows does not allow in a file name replaced, shortened to a length
 // the Start menu shows whole.

@@ -3,17 +3,23 @@
 // programs, offers to make it the screensaver, and says where it went. Its copy uninstall.exe in
 // the installed folder removes the show ("/uninstall"): it asks, then hands the removal to a copy
 // of itself in the temporary folder, since a running program cannot delete its own folder.
+// Shared as "屏幕保护-Windows.exe" it carries a show after its own bytes (package/show_file.h):
+// checked whole, unpacked into a staging folder of the user's own and installed from there, its
+// uninstaller the installer without the show. "/S" installs without a word: every question
+// answered yes, a failure told by the exit status 1 and a line on the standard error.
 
 #include <windows.h>
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "installer/install_plan.h"
+#include "installer/win32/staged_show.h"
 #include "installer/win32/win32_install.h"
 #include "installer/win32/win32_removal.h"
 #include "installer/win32/win32_screensaver_setting.h"
@@ -67,6 +73,31 @@ void tell(const std::string& text, UINT icon) {
     MessageBoxW(nullptr, widen(text).c_str(), kTitle, MB_OK | icon);
 }
 
+// How an installation speaks: in message boxes, or for "/S" not at all.
+struct Voice {
+    bool silent = false;
+
+    bool agrees(const std::string& question) const { return silent || ask(question) == IDYES; }
+    void say(const std::string& text) const {
+        if (!silent) tell(text, MB_ICONINFORMATION);
+    }
+    void fail(const std::string& text) const {
+        if (!silent) {
+            tell(text, MB_ICONERROR);
+            return;
+        }
+        const std::string line = text + "\n";
+        DWORD written = 0;
+        WriteFile(GetStdHandle(STD_ERROR_HANDLE), line.data(), static_cast<DWORD>(line.size()),
+                  &written, nullptr);
+    }
+};
+
+bool asksForSilence(const std::vector<std::wstring>& arguments) {
+    return std::any_of(arguments.begin(), arguments.end(),
+                       [](const std::wstring& word) { return word == L"/S" || word == L"/s"; });
+}
+
 std::string_view launcherImage() {
     HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(kLauncherResource), RT_RCDATA);
     HGLOBAL loaded = found ? LoadResource(nullptr, found) : nullptr;
@@ -76,8 +107,9 @@ std::string_view launcherImage() {
 }
 
 // Makes it the screensaver when the user wants it; says how that went in the closing message.
-std::string offerScreensaver(const installer::win32::WindowsInstalled& installed) {
-    if (ask("要把“" + installed.menuName + "”设为这台电脑的屏幕保护程序吗？") != IDYES) {
+std::string offerScreensaver(const installer::win32::WindowsInstalled& installed,
+                             const Voice& voice) {
+    if (!voice.agrees("要把“" + installed.menuName + "”设为这台电脑的屏幕保护程序吗？")) {
         return "";
     }
     try {
@@ -162,34 +194,45 @@ std::string registerUninstaller(const installer::win32::WindowsInstalled& instal
     return message;
 }
 
+// Installs the package in packageFolder, with setupProgram (a plain installer) as its uninstaller.
+int installPackage(const std::string& packageFolder, const std::string& setupProgram,
+                   const Voice& voice) {
+    const installer::InstallPlan plan = installer::planInstall(packageFolder);
+    const std::string name = plan.caption.empty() ? "Glint 屏保" : plan.caption;
+    if (!voice.agrees("要把屏幕保护程序“" + name + "”安装到这台电脑上吗？\n\n共 " +
+                      std::to_string(plan.files.size()) + " 个文件。")) {
+        return 0;
+    }
+    const auto installed =
+        installer::win32::install(packageFolder, plan, launcherImage(), setupProgram,
+                                  installer::win32::userTarget(), glint::platform::systemFiles());
+    const std::string uninstaller = registerUninstaller(installed);
+    const std::string screensaver = offerScreensaver(installed, voice);
+    voice.say("安装完成。\n\n屏幕保护程序已放在：\n" + installed.folder +
+              "\n\n在「开始」菜单里选择“" + installed.menuName + "”即可播放。" + screensaver +
+              uninstaller);
+    return 0;
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const std::string packageFolder = glint::platform::win32::executableFolder();
+    const std::string self = narrow(ownProgram());
     const std::vector<std::wstring> arguments = commandArguments();
+    const Voice voice{asksForSilence(arguments)};
     try {
         if (!arguments.empty() && arguments[0] == widen(installer::win32::kUninstallRequest)) {
             return arguments.size() > 1 ? removeShow(narrow(arguments[1]))
                                         : askToRemove(packageFolder);
         }
-        const installer::InstallPlan plan = installer::planInstall(packageFolder);
-        const std::string name = plan.caption.empty() ? "Glint 屏保" : plan.caption;
-        if (ask("要把屏幕保护程序“" + name + "”安装到这台电脑上吗？\n\n共 " +
-                std::to_string(plan.files.size()) + " 个文件。") != IDYES) {
-            return 0;
+        if (installer::win32::carriesShow(self)) {
+            const installer::win32::StagedShow show(self, installer::win32::userIncomingFolder());
+            return installPackage(show.packageFolder(), show.plainInstaller(), voice);
         }
-        const auto installed = installer::win32::install(
-            packageFolder, plan, launcherImage(), narrow(ownProgram()),
-            installer::win32::userTarget(), glint::platform::systemFiles());
-        const std::string uninstaller = registerUninstaller(installed);
-        const std::string screensaver = offerScreensaver(installed);
-        tell("安装完成。\n\n屏幕保护程序已放在：\n" + installed.folder +
-                 "\n\n在「开始」菜单里选择“" + installed.menuName + "”即可播放。" + screensaver +
-                 uninstaller,
-             MB_ICONINFORMATION);
-        return 0;
+        return installPackage(packageFolder, self, voice);
     } catch (const std::exception& failure) {
-        tell(failure.what(), MB_ICONERROR);
+        voice.fail(failure.what());
         return 1;
     }
 }

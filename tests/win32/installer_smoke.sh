@@ -5,11 +5,12 @@
 # ends at once for a preview or configuration request and shows the show for "/s" until a key.
 # A "no" installs nothing; a package missing a picture is refused with status 1 and leaves no
 # folder behind. The installed show is in the user's list of installed programs, and its
-# uninstaller removes its folder, shortcut, screensaver setting and list entry. Run by run_smoke.sh.
-# usage: installer_smoke.sh WINDOWS_DIST LINUX_BUILD
+# uninstaller removes its folder, shortcut, screensaver setting and list entry. Then the show in
+# one file (show_file_smoke.sh). Run by run_smoke.sh.
+# usage: installer_smoke.sh WINDOWS_DIST LINUX_BUILD WINDOWS_BUILD
 set -uo pipefail
-dist=${1:?usage: installer_smoke.sh WINDOWS_DIST LINUX_BUILD}
-linuxbuild=${2:?usage: installer_smoke.sh WINDOWS_DIST LINUX_BUILD}
+usage="usage: installer_smoke.sh WINDOWS_DIST LINUX_BUILD WINDOWS_BUILD"
+dist=${1:?$usage} linuxbuild=${2:?$usage} winbuild=${3:?$usage}
 source "$(dirname "$0")/smoke_lib.sh"
 title='Glint 屏保安装'
 
@@ -133,3 +134,5 @@ wait_for 15 removed || fail "the removal left $(ls "$installed" "$programs" 2>&1
 [[ -z $(setting SCRNSAVE.EXE) ]] || fail "the removal left SCRNSAVE.EXE"
 ! wine reg query "$entry" >/dev/null 2>&1 || fail "the removal left the installed programs entry"
 echo "ok: the uninstaller removes the folder, shortcut, screensaver setting and list entry"
+
+source "$(dirname "$0")/show_file_smoke.sh"

@@ -9,8 +9,8 @@
 #   logic tests  glint_tests.exe and the backend's own test programs: exit status 0 and
 #                GoogleTest's "[  PASSED  ]" line (Wine exits 0 even for a program that never ran)
 #   player       the sample show: caption, picture, a key ends it (player_smoke.sh)
-#   installer    sp.sys installs a package, its shortcut and launcher, makes it the screensaver
-#                (installer_smoke.sh)
+#   installer    sp.sys installs a package, its shortcut and launcher, makes it the screensaver;
+#                the show in one file installs with /S (installer_smoke.sh, show_file_smoke.sh)
 #   maker        glintmaker.exe builds a package through its real dialogs (maker_smoke.sh)
 # usage: run_smoke.sh WINDOWS_BUILD WINDOWS_DIST LINUX_BUILD
 # The Wine prefix is WINDOWS_BUILD/wine-prefix unless GLINT_WINE_PREFIX names another.
@@ -170,7 +170,7 @@ part() {
   timeout 30 wineserver -k 2>/dev/null
 }
 part player player_smoke.sh "$dist" "$linuxbuild"
-part installer installer_smoke.sh "$dist" "$linuxbuild"
+part installer installer_smoke.sh "$dist" "$linuxbuild" "$winbuild"
 part maker maker_smoke.sh "$dist"
 
 echo "Windows smoke tests took $((SECONDS - started)) s"
