@@ -11,19 +11,22 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 # What building and running need (make run, make dist). A name ending in "?" is installed where the
 # release has such a package: libheif's decoders are plugins on Debian 13, built in on Debian 12.
 # The player and installer that travel in a package stand on X11's client libraries, with
-# libjpeg-turbo, libpng and zlib linked in from their static archives.
-RUN_PACKAGES := cmake ninja-build g++ make qt6-base-dev qt6-multimedia-dev \
-  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav \
-  gstreamer1.0-pulseaudio \
+# libjpeg-turbo, libpng and zlib linked in from their static archives. The player loads its music
+# libraries at run time; the Debian package depends on PulseAudio's client library and libmpg123
+# (named through libmpg123-dev, whose name is the same in every release).
+RUN_PACKAGES := cmake ninja-build g++ make qt6-base-dev \
   libjpeg62-turbo-dev libheif-dev libheif-plugin-libde265? libheif-plugin-dav1d? \
-  qt6-image-formats-plugins fonts-wqy-zenhei qt6-translations-l10n libxcb1-dev \
-  libpng-dev zlib1g-dev libx11-dev libxext-dev libxrandr-dev libxft-dev libfontconfig-dev
+  qt6-image-formats-plugins fonts-wqy-zenhei qt6-translations-l10n \
+  libpng-dev zlib1g-dev libx11-dev libxext-dev libxrandr-dev libxft-dev libfontconfig-dev \
+  libpulse0 libmpg123-dev
 # What the tests add: GoogleTest, X servers and the tools that drive them, HEIC and AVIF writers,
-# the screensaver daemons, a sound server to record the music from, a Wayland compositor.
+# the screensaver daemons, a sound server to record the music from, GStreamer with the plugins
+# the player decodes WMA through, a Wayland compositor.
 TEST_PACKAGES := libgtest-dev xvfb xauth xdotool openbox imagemagick libheif-examples \
   libheif-plugin-x265? libheif-plugin-aomenc? x11-utils bc xserver-xorg-core \
   xserver-xorg-video-dummy x11-xserver-utils xscreensaver xss-lock python3 \
-  pulseaudio pulseaudio-utils ffmpeg sway swayidle qt6-wayland xwayland
+  pulseaudio pulseaudio-utils ffmpeg gstreamer1.0-plugins-base gstreamer1.0-plugins-ugly \
+  gstreamer1.0-libav sway swayidle qt6-wayland xwayland
 
 SANITIZE_BUILD ?= build-sanitize
 SANITIZE_FLAGS := -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all

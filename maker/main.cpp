@@ -11,7 +11,6 @@
 #include "platform/files.h"
 #include "platform/qt/chinese_texts.h"
 #include "platform/qt/qt_desktop.h"
-#include "platform/qt/qt_media_player.h"
 #include "platform/qt/qt_picture_fitting.h"
 #include "platform/qt/qt_services.h"
 
@@ -30,14 +29,14 @@ QString builtIn(const char* name) {
 
 int main(int argc, char* argv[]) {
     namespace qt = glint::platform::qt;
-    qt::QtMediaPlayer::selectBackend();
     QApplication app(argc, argv);
     QApplication::setWindowIcon(QIcon(builtIn("icon.png")));
     const qt::ChineseTexts chinese;
 
     const std::string ownFolder =
         QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
-    // Among them a media player, which the authoring program never plays.
+    // Among them a media player that plays nothing (NoMusic): the preview runs the player, which
+    // plays the show's music.
     qt::QtServices platform(ownFolder);
     platform.runtime().setHandCursor(
         QCursor(QPixmap(builtIn("hand.png")), kHandHotSpotX, kHandHotSpotY));

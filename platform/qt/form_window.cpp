@@ -16,25 +16,11 @@
 
 #include "platform/qt/qt_conversions.h"
 #include "platform/qt/qt_input.h"
-#include "platform/qt/xscreensaver_window.h"
 
 namespace glint::platform::qt {
 namespace {
 
 constexpr std::size_t kMaxRequests = 64;
-
-// The region scaled by the factor, each rectangle grown to whole pixels.
-QRegion scaledOutwards(const QRegion& region, double factor) {
-    QRegion result;
-    for (const QRect& r : region) {
-        const int left = static_cast<int>(std::floor(r.left() * factor));
-        const int top = static_cast<int>(std::floor(r.top() * factor));
-        const int right = static_cast<int>(std::ceil((r.right() + 1) * factor));
-        const int bottom = static_cast<int>(std::ceil((r.bottom() + 1) * factor));
-        result += QRect(left, top, right - left, bottom - top);
-    }
-    return result;
-}
 
 // The local files and folders among what is dragged, in its order, as the system names them.
 std::vector<std::string> localPaths(const QMimeData* dragged) {
@@ -48,13 +34,12 @@ std::vector<std::string> localPaths(const QMimeData* dragged) {
 
 }  // namespace
 
-FormWindow::FormWindow(Form& form, Hooks hooks, QWidget* owner, ScreenUse use)
+FormWindow::FormWindow(Form& form, Hooks hooks, QWidget* owner)
     : QWidget(owner, Qt::Window),
       m_form(form),
       m_router(form),
       m_hooks(std::move(hooks)),
-      m_children(form, *this, [this](const std::function<void()>& handler) { deliver(handler); }),
-      m_use(use) {
+      m_children(form, *this, [this](const std::function<void()>& handler) { deliver(handler); }) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);
@@ -71,19 +56,10 @@ void FormWindow::showForm() {
     Qt::WindowFlags flags = Qt::Window;
     if (m_form.borderless()) flags |= Qt::FramelessWindowHint;
     setWindowFlags(flags);
-    if (m_form.maximized()) m_ratio = logicPixelRatio(m_use, QGuiApplication::primaryScreen());
-    if (m_form.maximized() && showInEmbeddedWindow(*this, m_ratio, [this](QSize size) {
-            m_form.setPixelRect({0, 0, size.width(), size.height()});
-        })) {
-        // Inside XScreenSaver, which keeps the keyboard itself.
-        finishShowing();
-        return;
-    }
     if (m_form.maximized()) {
         // Without a window manager, full-screen alone leaves the window at its default size.
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        const QRect area = toForm(QRegion(screen)).boundingRect();
-        m_form.setPixelRect({area.x(), area.y(), area.width(), area.height()});
+        m_form.setPixelRect({screen.x(), screen.y(), screen.width(), screen.height()});
         setGeometry(screen);
         showFullScreen();
     } else {
@@ -112,7 +88,7 @@ void FormWindow::showAtForm() {
 }
 
 void FormWindow::finishShowing() {
-    m_form.setClientSize(toFormPixels(width()), toFormPixels(height()));
+    m_form.setClientSize(width(), height());
     raise();
     activateWindow();
     if (QWidget* focus = widgetOf(m_form.focusedControl())) {
@@ -120,7 +96,7 @@ void FormWindow::finishShowing() {
     } else {
         setFocus(Qt::ActiveWindowFocusReason);
     }
-    m_pointer = formPointAt(QCursor::pos());
+    m_pointer = mapFromGlobal(QCursor::pos());
     followForm();
 }
 
@@ -128,7 +104,6 @@ void FormWindow::present(bool immediately) {
     QRegion region = m_mirror.update(m_form.surface());
     for (const Rect& changed : m_tracker.changes(m_form)) region += toQRect(changed);
     if (region.isEmpty()) return;
-    region = toWindow(region);
     if (immediately) {
         repaint(region);
     } else {
@@ -187,15 +162,8 @@ void FormWindow::showPointerFor(const QPoint& at) {
 void FormWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QImage& frame = m_mirror.frame();
-    QRegion region = event->region();
-    if (m_ratio != 1.0) {
-        // One pixel of the form is one device pixel: the picture is copied, never resampled, and
-        // the text is drawn at its physical size in those pixels.
-        painter.scale(1.0 / m_ratio, 1.0 / m_ratio);
-        painter.setFont(logicFont(m_use));
-        region = toForm(region);
-    }
-    if (m_ratio == 1.0 && devicePixelRatioF() != 1.0) {
+    const QRegion region = event->region();
+    if (devicePixelRatioF() != 1.0) {
         // A window scaled as a whole: its pixels are smoothed over, seamlessly across the parts
         // painted at different times.
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -215,38 +183,10 @@ void FormWindow::paintEvent(QPaintEvent* event) {
 
 void FormWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    const int clientWidth = toFormPixels(width());
-    const int clientHeight = toFormPixels(height());
-    if (clientWidth != m_form.clientWidth() || clientHeight != m_form.clientHeight()) {
-        m_form.setClientSize(clientWidth, clientHeight);
+    if (width() != m_form.clientWidth() || height() != m_form.clientHeight()) {
+        m_form.setClientSize(width(), height());
         present(false);
     }
-}
-
-QRegion FormWindow::toWindow(const QRegion& formRegion) const {
-    return m_ratio == 1.0 ? formRegion : scaledOutwards(formRegion, 1.0 / m_ratio);
-}
-
-QRegion FormWindow::toForm(const QRegion& windowRegion) const {
-    return m_ratio == 1.0 ? windowRegion : scaledOutwards(windowRegion, m_ratio);
-}
-
-int FormWindow::toFormPixels(int windowPixels) const {
-    return static_cast<int>(std::lround(windowPixels * m_ratio));
-}
-
-QPoint FormWindow::formPointAt(const QPointF& global) const {
-    const QPointF local = global - QPointF(mapToGlobal(QPoint(0, 0)));
-    return {static_cast<int>(std::floor(local.x() * m_ratio)),
-            static_cast<int>(std::floor(local.y() * m_ratio))};
-}
-
-void FormWindow::coverMouse(const RawMouse& raw) {
-    deliver([&] { m_router.mouse(raw); });
-}
-
-void FormWindow::coverKey(const KeyEvent& key) {
-    deliver([&] { m_router.key(key); });
 }
 
 // A window system reports the window's place after each move, late: while the logic drags the
@@ -309,9 +249,6 @@ void FormWindow::mouse(const QMouseEvent& event, RawMouse::Kind kind) {
         // each lagging position would move the window again.
         raw.x = static_cast<int>(std::floor(event.globalPosition().x())) - m_placed.x();
         raw.y = static_cast<int>(std::floor(event.globalPosition().y())) - m_placed.y();
-    } else if (m_ratio != 1.0) {
-        raw.x = static_cast<int>(std::floor(event.position().x() * m_ratio));
-        raw.y = static_cast<int>(std::floor(event.position().y() * m_ratio));
     }
     m_pointer = {raw.x, raw.y};
     deliver([&] { m_router.mouse(raw); });

@@ -13,7 +13,6 @@
 #include "platform/input_router.h"
 #include "platform/qt/child_widgets.h"
 #include "platform/qt/control_painter.h"
-#include "platform/qt/screen_use.h"
 #include "platform/qt/surface_mirror.h"
 
 namespace glint::platform::qt {
@@ -31,10 +30,9 @@ public:
         std::function<void(const std::string& message)> failed;
     };
 
-    // A window owned by another one stays in front of it. The show's window works in the
-    // screen's device pixels (see ScreenUse).
-    FormWindow(Form& form, Hooks hooks, QWidget* owner = nullptr,
-               ScreenUse use = ScreenUse::Scaled);
+    // A window owned by another one stays in front of it. One pixel of the form is one of the
+    // window's own (Qt's logical pixels): on a scaled screen the window is scaled as a whole.
+    FormWindow(Form& form, Hooks hooks, QWidget* owner = nullptr);
 
     // Shows the window as the form's settings ask: without frame when borderless, otherwise with
     // a normal title bar; covering the whole primary screen, in front and with the keyboard when
@@ -59,13 +57,6 @@ public:
 
     // The pointer shown over controls whose mouse pointer is the hand.
     void setHandCursor(const QCursor& cursor) { m_hand = cursor; }
-
-    // Input that reached another window of the show (a monitor's cover), handed to the form's
-    // handlers as if it were over this window. Positions are in the form's pixels.
-    void coverMouse(const RawMouse& raw);
-    void coverKey(const KeyEvent& key);
-    // A point of the desktop in the form's pixels, measured from the window's client corner.
-    QPoint formPointAt(const QPointF& global) const;
 
     Form& form() const { return m_form; }
     // The widget of a button or text box control; null for a control that is drawn.
@@ -97,10 +88,6 @@ private:
     void mouse(const QMouseEvent& event, RawMouse::Kind kind);
     void showPointerFor(const QPoint& at);
     void deliver(const std::function<void()>& handler);
-    // Between the form's pixels and the window's own (Qt's logical pixels), rounded outwards.
-    QRegion toWindow(const QRegion& formRegion) const;
-    QRegion toForm(const QRegion& windowRegion) const;
-    int toFormPixels(int windowPixels) const;
 
     Form& m_form;
     InputRouter m_router;
@@ -112,9 +99,6 @@ private:
     }};
     ControlPainter m_painter;
     ChildWidgets m_children;
-    ScreenUse m_use;
-    // Device pixels per pixel of the window's own: the screen's scale factor for the show.
-    double m_ratio = 1.0;
     QCursor m_hand{Qt::PointingHandCursor};
     bool m_modal = false;
     // Whether the client area starts where the form says the window is: a borderless window

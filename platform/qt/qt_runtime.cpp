@@ -9,11 +9,9 @@
 #include <iostream>
 #include <thread>
 
-#include "platform/qt/xscreensaver_window.h"
-
 namespace glint::platform::qt {
 
-QtRuntime::QtRuntime(TimerScheduler& timers, ScreenUse use) : m_timers(timers), m_use(use) {
+QtRuntime::QtRuntime(TimerScheduler& timers) : m_timers(timers) {
     m_driver.setSingleShot(true);
     m_driver.setTimerType(Qt::PreciseTimer);
     QObject::connect(&m_driver, &QTimer::timeout, &m_driver, [this] { driveTimers(); });
@@ -27,7 +25,7 @@ void QtRuntime::start(Form& form) {
         form,
         FormWindow::Hooks{[this] { scheduleTimers(); },
                           [this](const std::string& message) { fail(message); }},
-        nullptr, m_use);
+        nullptr);
     m_window->setHandCursor(m_hand);
     try {
         if (form.onLoad) form.onLoad();
@@ -37,10 +35,6 @@ void QtRuntime::start(Form& form) {
         fail("Unknown failure");
     }
     m_window->showForm();
-    // Inside XScreenSaver the daemon covers every monitor itself, one show on each.
-    if (m_use == ScreenUse::Show && form.maximized() && !embeddedWindowFromEnvironment()) {
-        m_covers = std::make_unique<MonitorCovers>(*m_window);
-    }
     m_timers.start();
     scheduleTimers();
 }
@@ -97,7 +91,7 @@ void QtRuntime::hold() {
 
 void QtRuntime::endProgram() {
     // The process ends where it stands, inside whatever handlers run: there is nothing to save,
-    // and the system takes the window, the pointer's look and the sound away with it.
+    // and the system takes the window and the pointer's look away with it.
     std::_Exit(0);
 }
 

@@ -8,7 +8,6 @@
 
 #include "platform/form.h"
 #include "platform/qt/form_window.h"
-#include "platform/qt/monitor_covers.h"
 #include "platform/services.h"
 #include "platform/timer_scheduler.h"
 
@@ -22,9 +21,7 @@ namespace glint::platform::qt {
 // unwinds through Qt.
 class QtRuntime : public EventLoop, public Process {
 public:
-    // The show's runtime (ScreenUse::Show) works in device pixels and covers every other
-    // monitor while a maximized form's window is up.
-    explicit QtRuntime(TimerScheduler& timers, ScreenUse use = ScreenUse::Scaled);
+    explicit QtRuntime(TimerScheduler& timers);
     ~QtRuntime() override;
     QtRuntime(const QtRuntime&) = delete;
     QtRuntime& operator=(const QtRuntime&) = delete;
@@ -62,9 +59,7 @@ private:
 
     TimerScheduler& m_timers;
     QTimer m_driver;
-    ScreenUse m_use;
     std::unique_ptr<FormWindow> m_window;
-    std::unique_ptr<MonitorCovers> m_covers;
     std::string m_title;
     QCursor m_hand{Qt::PointingHandCursor};
     SteadyClock::time_point m_lastPacedPass;

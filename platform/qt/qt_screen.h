@@ -5,9 +5,8 @@
 
 namespace glint::platform::qt {
 
-// The primary screen as Qt reports it, in the logic's pixels: the desktop's logical pixels for a
-// program scaled as a whole, device pixels for the show. Asked afresh each time, so a screen
-// change between two questions is seen.
+// The primary screen as Qt reports it, in the pixels of the use (see ScreenUse). Asked afresh
+// each time, so a screen change between two questions is seen.
 class QtScreen : public Screen {
 public:
     explicit QtScreen(ScreenUse use = ScreenUse::Scaled) : m_use(use) {}

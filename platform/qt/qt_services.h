@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "platform/qt/no_music.h"
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_cursor.h"
-#include "platform/qt/qt_media_player.h"
 #include "platform/qt/qt_picture_loader.h"
 #include "platform/qt/qt_runtime.h"
 #include "platform/qt/qt_screen.h"
@@ -14,9 +14,9 @@
 
 namespace glint::platform::qt {
 
-// Everything a program's logic asks of the platform, on Qt, for a program whose own folder is
-// given: made in the order they need each other and handed out as one Services value. Make it
-// after the application object and after choosing the media backend.
+// Everything the authoring program's logic asks of the platform, on Qt, for a program whose own
+// folder is given: made in the order they need each other and handed out as one Services value.
+// Make it after the application object.
 class QtServices {
 public:
     explicit QtServices(std::string ownFolder);
@@ -25,7 +25,6 @@ public:
 
     Services& services() { return m_services; }
     QtRuntime& runtime() { return m_runtime; }
-    QtMediaPlayer& media() { return m_media; }
     QtCursor& cursor() { return m_cursor; }
 
 private:
@@ -34,7 +33,7 @@ private:
     QtScreen m_screen;
     QtTextMetrics m_textMetrics;
     QtPictureLoader m_pictures;
-    QtMediaPlayer m_media;
+    NoMusic m_media;
     QtCursor m_cursor;
     QtRuntime m_runtime{m_timers};
     Services m_services;

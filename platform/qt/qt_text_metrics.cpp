@@ -8,7 +8,7 @@ namespace glint::platform::qt {
 
 TextSize QtTextMetrics::measure(const std::string& utf8Text) const {
     if (utf8Text.empty()) return {0, 0};
-    const QFontMetrics metrics(logicFont(m_use));
+    const QFontMetrics metrics(QGuiApplication::font());
     return {metrics.horizontalAdvance(QString::fromStdString(utf8Text)), metrics.height()};
 }
 

@@ -1,27 +1,21 @@
 #pragma once
 
 class QScreen;
-class QFont;
 
 namespace glint::platform::qt {
 
-// How a program's windows meet scaled (HiDPI) screens.
+// Which pixels a screen is measured in on scaled (HiDPI) screens.
 enum class ScreenUse {
-    // Scaled as a whole by the desktop's scale factor, as every program window is: the logic's
-    // pixels are the desktop's logical pixels.
+    // The desktop's logical pixels: the authoring program's windows are scaled as a whole by the
+    // desktop's scale factor, as every program window is.
     Scaled,
-    // The show: the logic's pixels are the screen's device pixels, a picture's pixel is one of
-    // them, and the text keeps its physical size. Every other monitor is covered while it runs.
+    // The screen's device pixels, the ones the player shows a picture's pixels in: the authoring
+    // program fits a show's pictures to them.
     Show,
 };
 
-// Device pixels per pixel of the logic on the primary screen: its scale factor for the show, 1
-// for programs scaled as a whole.
-double logicPixelRatio(ScreenUse use);
+// Device pixels per pixel of the given use on the screen: its scale factor for the show, 1 for
+// the scaled windows and without a screen.
 double logicPixelRatio(ScreenUse use, const QScreen* screen);
-
-// The application's default font at the size that keeps text physically as large in the logic's
-// pixels as the desktop shows it.
-QFont logicFont(ScreenUse use);
 
 }  // namespace glint::platform::qt
