@@ -272,9 +272,19 @@ echo "ok: the preview shows the picture and a key ends it"
 
 click_in "$dialog" 312 148
 wait_for 5 test -x "$package/setup.exe" || fail "no setup.exe"
+# This own folder holds no Windows programs (make dist adds them): generate writes the Linux
+# show file and says which one it could not make.
+glint_windows() { (($(xdotool search --onlyvisible --name '^Glint$' 2>/dev/null | wc -l) == $1)); }
+wait_for 5 glint_windows 2 || fail "no message about the show file for Windows"
+[[ -x $package/屏幕保护-Linux.run && ! -e $package/屏幕保护-Windows.exe ]] ||
+  fail "generate left $(ls "$package")"
+[[ $(head -c 9 "$package/屏幕保护-Linux.run") == '#!/bin/sh' ]] || fail "the Linux file is no script"
+xdotool key Return
+wait_for 5 glint_windows 1 || fail "the message did not close on Return"
 click_in "$dialog" 184 196
 wait_for 5 gone "$dialog" || fail "cancel did not close the build dialog"
-echo "ok: the installer is placed and cancel closes the dialog"
+echo "ok: the installer and the Linux show file are placed, the missing Windows programs named," \
+  "and cancel closes the dialog"
 
 installer='Glint 屏保安装'
 at $step_x $step4_y click
