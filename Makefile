@@ -47,9 +47,11 @@ build: configure
 	@cmake --build $(BUILD)
 
 # dist/ carries the Windows player and installer too (in dist/windows/), cross-built, so that the
-# authoring program makes a show's single file for either system.
+# authoring program makes a show's single file for either system. The player and installer travel
+# in every show: they are stripped of their debugging sections.
 dist: build windows-programs
 	@cmake --install $(BUILD) --prefix dist >/dev/null
+	@strip dist/pb.sys dist/sp.sys
 	@install -D -m 755 $(WIN_BUILD)/player/glintsaver.exe dist/windows/pb.sys
 	@install -D -m 755 $(WIN_BUILD)/installer/glint_setup.exe dist/windows/sp.sys
 	@echo "dist/ is laid out"
@@ -77,10 +79,13 @@ test-sanitize: test-deps
 
 # A package laid out by this build, played and installed by an ordinary user in a fresh Debian
 # root of the other release (bookworm or trixie; STANDALONE_RELEASE=sid for unstable) that has an
-# X server and a sound server but no Glint and no Qt (root only; otherwise SKIP).
+# X server and a sound server but no Glint and no Qt (root only; otherwise SKIP); with it the
+# show files 屏幕保护-Linux.run that make test had the authoring programs generate, on Linux and
+# under Wine, started with sh.
 STANDALONE_RELEASE ?=
 test-standalone: dist
-	@bash tests/packaging/standalone_e2e.sh dist $(STANDALONE_RELEASE) || [ $$? -eq 77 ]
+	@GLINT_SHOW_FOLDERS="$(WIN_BUILD)/shared-shows $(BUILD)/shared-shows" \
+	  bash tests/packaging/standalone_e2e.sh dist $(STANDALONE_RELEASE) || [ $$? -eq 77 ]
 
 # make test again on Debian 13 (trixie), in a fresh root made with debootstrap (CI runs it after
 # make test).
@@ -114,8 +119,8 @@ windows-programs: windows-configure
 windows: windows-configure build
 	@cmake --build $(WIN_BUILD)
 	@cmake --install $(WIN_BUILD) --prefix $(WIN_DIST) >/dev/null
-	@install -D -m 755 $(BUILD)/player/glintsaver $(WIN_DIST)/linux/pb.sys
-	@install -D -m 755 $(BUILD)/installer/glint_setup $(WIN_DIST)/linux/sp.sys
+	@install -D -s -m 755 $(BUILD)/player/glintsaver $(WIN_DIST)/linux/pb.sys
+	@install -D -s -m 755 $(BUILD)/installer/glint_setup $(WIN_DIST)/linux/sp.sys
 	@install -D -m 644 $(BUILD)/third-party-notices.txt $(WIN_DIST)/linux/third-party-notices.txt
 	@echo "$(WIN_DIST)/ is laid out"
 

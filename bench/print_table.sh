@@ -45,6 +45,12 @@ awk '
         "cp " val("build_cp_same_files_ms") "; ratio " val("build_vs_cp_ratio") \
         "; cp then sync " val("build_cp_then_sync_ms") "; ratio " \
         val("build_vs_cp_then_sync_ratio"))
+    row("both single files of a 200 MB show vs cp of 400 MB, then sync",
+        val("single_files_200mb_ms"), "ratio <= 1.5",
+        "cp " val("single_files_cp_400mb_then_sync_ms") "; ratio " \
+        val("single_files_vs_cp_ratio"))
+    row("what a single file adds to the media: Windows, Linux",
+        val("single_file_overhead_windows") ", " val("single_file_overhead_linux"), "<= 6 MB", "")
     row("processor use, 14 photos of 1600 x 1200, real player on Xvfb 1920 x 1080",
         val("cpu_average_percent") " average", "<= 5 %", "quietest 1.5 s (a hold): " val("cpu_quietest_1.5s_percent") " (<= 1 %)")
     row("start to caption on screen, cold, vs feh", val("start_player_ms"),

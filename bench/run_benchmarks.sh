@@ -44,6 +44,7 @@ if [[ -n $winbuild && -f $winbuild/bench/peak_memory_bench.exe ]]; then
 fi
 step "hover";                  run "$bin/hover_bench" "$root/assets/maker/generated/pic"
 step "build vs cp";            run "$bin/build_bench"
+step "single files vs cp";     run "$bin/single_files_bench"
 step "slide-in";               run "$bin/qt_slide_bench" "$work/mp1.jpg" 8
 
 source "$root/bench/player_runs.sh"
