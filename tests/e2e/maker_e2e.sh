@@ -6,9 +6,9 @@
 #           move lights the neighbour; a move out of the window puts it out; the message box of
 #           an install before any build; the close button ends the program with status 0.
 #   build:  the whole path: a picture and a music file chosen in the file dialog, the build
-#           dialog's build, preview (the player shows the picture until a key ends it), installer
-#           and cancel, the installer started from the main window and answered, and a new
-#           project that empties the package folder.
+#           dialog's build, preview (the player shows the picture until a key ends it), generate
+#           (setup.exe and the show's single files) and cancel, the installer started from the
+#           main window and answered, and a new project that empties the package folder.
 #   scaled: on a screen scaled to 200 % (QT_SCALE_FACTOR=2) the window is twice its size and
 #           shows its background; the buttons light up and the drag follows where the pointer is.
 #   photos: a phone photo (HEIC) larger than the screen: the question after the file dialog,
@@ -16,6 +16,8 @@
 #           filling the screen's width, and a new project removes it; a smaller HEIC is listed
 #           as its JPEG copy without a question.
 # usage: maker_e2e.sh CMAKE BUILD_DIR window|build|scaled|photos
+# GLINT_WINDOWS_PROGRAMS=DIR puts DIR's pb.sys and sp.sys into the own folder's windows/ as make
+# dist does, so that generate writes both single files; GLINT_SHARED_SHOWS=DIR keeps them there.
 set -uo pipefail
 cmake=${1:?usage: maker_e2e.sh CMAKE BUILD_DIR window|build|scaled|photos}
 build=${2:?usage: maker_e2e.sh CMAKE BUILD_DIR window|build|scaled|photos}
@@ -35,6 +37,9 @@ own=$work/dist
 package=$own/制作好的屏幕程序
 "$cmake" --install "$build" --prefix "$own" >/dev/null || fail "cannot lay out the own folder"
 [[ -x $own/glintmaker && -d $package ]] || fail "no glintmaker or package folder in $own"
+windows=${GLINT_WINDOWS_PROGRAMS:-}
+[[ -z $windows ]] || install -D -m 755 -t "$own/windows" "$windows/pb.sys" "$windows/sp.sys" ||
+  fail "no Windows programs in $windows"
 export XDG_DATA_HOME=$work/data
 # The installer's screensaver settings go to a home of the test's own.
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config
@@ -272,19 +277,30 @@ echo "ok: the preview shows the picture and a key ends it"
 
 click_in "$dialog" 312 148
 wait_for 5 test -x "$package/setup.exe" || fail "no setup.exe"
-# This own folder holds no Windows programs (make dist adds them): generate writes the Linux
-# show file and says which one it could not make.
+# Without the Windows programs in the own folder (make dist adds them) generate writes the Linux
+# show file and says which one it could not make; with them both files, and no message.
 glint_windows() { (($(xdotool search --onlyvisible --name '^Glint$' 2>/dev/null | wc -l) == $1)); }
-wait_for 5 glint_windows 2 || fail "no message about the show file for Windows"
-[[ -x $package/屏幕保护-Linux.run && ! -e $package/屏幕保护-Windows.exe ]] ||
-  fail "generate left $(ls "$package")"
-[[ $(head -c 9 "$package/屏幕保护-Linux.run") == '#!/bin/sh' ]] || fail "the Linux file is no script"
-xdotool key Return
-wait_for 5 glint_windows 1 || fail "the message did not close on Return"
+if [[ -n $windows ]]; then
+  wait_for 10 test -f "$package/屏幕保护-Windows.exe" && sleep 1 && glint_windows 1 ||
+    fail "generate left $(ls "$package"), or a message"
+  [[ $(head -c 2 "$package/屏幕保护-Windows.exe") == MZ ]] || fail "the Windows file is no program"
+else
+  wait_for 5 glint_windows 2 || fail "no message about the show file for Windows"
+  [[ ! -e $package/屏幕保护-Windows.exe ]] || fail "generate left $(ls "$package")"
+fi
+[[ -x $package/屏幕保护-Linux.run && $(head -c 9 "$package/屏幕保护-Linux.run") == '#!/bin/sh' ]] ||
+  fail "no Linux show file beginning with a shell script: $(ls "$package")"
+if [[ -n ${GLINT_SHARED_SHOWS:-} ]]; then
+  mkdir -p "$GLINT_SHARED_SHOWS" && rm -f "$GLINT_SHARED_SHOWS"/屏幕保护-* &&
+    cp "$package"/屏幕保护-* "$GLINT_SHARED_SHOWS/" || fail "cannot keep the show files"
+fi
+[[ -n $windows ]] || { xdotool key Return; wait_for 5 glint_windows 1; } ||
+  fail "the message did not close on Return"
 click_in "$dialog" 184 196
 wait_for 5 gone "$dialog" || fail "cancel did not close the build dialog"
-echo "ok: the installer and the Linux show file are placed, the missing Windows programs named," \
-  "and cancel closes the dialog"
+placed="the Linux show file are placed, the Windows programs named"
+[[ -z $windows ]] || placed="both show files are placed"
+echo "ok: the installer and $placed, and cancel closes the dialog"
 
 installer='Glint 屏保安装'
 at $step_x $step4_y click

@@ -4,7 +4,9 @@
 # fresh Debian root of another release that has an X server, a sound server and the X11 client
 # libraries every desktop has, but no Glint and no Qt. There, as the ordinary user "ana", the show
 # plays (picture, caption, the music heard once at -6 dB, a key ends it) and its setup.exe
-# installs it (menu entry, the installed show plays). The steps inside are standalone_in_root.sh's.
+# installs it (menu entry, the installed show plays). So do the show files 屏幕保护-Linux.run
+# the authoring programs generated (GLINT_SHOW_FOLDERS: the folders they were kept in by make
+# test, on Linux and under Wine), started with sh. The steps inside are standalone_in_root.sh's.
 # usage: standalone_e2e.sh DIST [RELEASE]   (RELEASE: a Debian codename, by default the other
 #        one of bookworm and trixie than this machine's)
 set -uo pipefail
@@ -57,6 +59,14 @@ printf '"1"\r\n' >"$show/kg.ini"
 printf '"Glint 示例屏保"\r\n' >"$show/timu.dat"
 cp "$dist/pb.sys" "$show/pb.cc" && cp "$dist/sp.sys" "$show/setup.exe" || exit 1
 cp "$here/standalone_in_root.sh" "$source/tests/e2e/x_session.sh" "$test_dir/"
+for folder in ${GLINT_SHOW_FOLDERS:-}; do
+  if [[ -f $folder/屏幕保护-Linux.run ]]; then
+    made_by=$(basename "$(dirname "$(realpath "$folder")")")
+    install -D -m 644 "$folder/屏幕保护-Linux.run" "$test_dir/shows/$made_by/屏幕保护-Linux.run"
+  else
+    echo "SKIP: no $folder/屏幕保护-Linux.run (make test keeps it there, under Wine where it runs)"
+  fi
+done
 chmod -R a+rX "$test_dir"
 
 echo "The package in a fresh Debian $release root"

@@ -2,7 +2,8 @@
 # Inside a fresh Debian root (standalone_e2e.sh brings this script and the package into
 # /tmp/glint-test): installs what a desktop has (an X server, a sound server, the X11 client
 # libraries, fonts), checks that the package's programs find every library they need there, then
-# as the ordinary user "ana" (--as-user below) plays the show and installs it with its setup.exe.
+# as the ordinary user "ana" (--as-user below) plays the show and installs it with its setup.exe,
+# then installs each show file in /tmp/glint-test/shows with sh and plays the installed show.
 # usage: standalone_in_root.sh | standalone_in_root.sh --as-user
 set -uo pipefail
 test_dir=/tmp/glint-test
@@ -25,7 +26,10 @@ if [[ ${1:-} == --as-user ]]; then
     shot && (($(pixels "200x24+$((width - 200))+0" | awk '$3 > 190 && $4 > 190 && $5 < 60' |
       wc -l) > 20))
   }
-  red_in_the_middle() { shot && pixel_is $((width / 2)) $((height / 2)) "230 20 20"; }
+  # The show's first picture and its music: seconds heard and level (of a 16000 tone), each
+  # between the two bounds.
+  colour="230 20 20" sound="1.5 2.6 0.4 0.63"
+  red_in_the_middle() { shot && pixel_is $((width / 2)) $((height / 2)) "$colour"; }
   # Plays the show started by COMMAND, recording the sound, until a key ends it after 6 s.
   play() {
     parec -d glint.monitor --channels=1 --rate=44100 --format=s16le --file-format=wav \
@@ -50,40 +54,58 @@ rms = [math.sqrt(sum(v * v for v in s[i:i + n]) / n) for i in range(0, len(s) - 
 loud = [r for r in rms if r > 500]
 print(len(loud) / 20, (sorted(loud)[len(loud) // 2] if loud else 0) / (16000 / math.sqrt(2)))' \
       "$work/rec.wav")
-    awk -v s="$seconds" -v l="$level" 'BEGIN { exit !(s >= 1.5 && s <= 2.6 && l > 0.4 && l < 0.63) }' ||
-      fail "the music: $seconds s of sound at $level of the tone's level (wanted 2 s at 0.5)"
+    awk -v s="$seconds" -v l="$level" -v b="$sound" 'BEGIN { split(b, w, " ")
+      exit !(s >= w[1] && s <= w[2] && l > w[3] && l < w[4]) }' ||
+      fail "the music: $seconds s of sound at $level of the tone's level (wanted $sound)"
   }
 
   play "$show/pb.cc"
   echo "ok: the package plays: caption, the first picture in the middle, the MP3 heard once" \
     "($seconds s at $level of its level), a key ends it"
 
-  # The installer: Return answers each question with its default (install, make it the
-  # screensaver) and closes the messages.
-  "$show/setup.exe" 2>"$work/setup.err" &
-  setup=$!
-  answered=0
-  for _ in $(seq 60); do
-    kill -0 "$setup" 2>/dev/null || break
-    box=$(xdotool search --onlyvisible --name '^Glint 屏保安装$' 2>/dev/null | head -n 1)
-    if [[ -n $box ]]; then
-      xdotool windowactivate --sync "$box" >/dev/null 2>&1
-      xdotool key Return 2>/dev/null
-      answered=$((answered + 1))
-      wait_for 5 bash -c "! xdotool search --onlyvisible --name '^Glint 屏保安装\$' 2>/dev/null |
-        grep -qx $box"
-    fi
-    sleep 0.3
-  done
-  wait_end "$setup" 5 || fail "the installer did not end after $answered answers"
-  ((status == 0)) || fail "the installer ended with status $status: $(cat "$work/setup.err")"
-  entry=$(grep -l '^Exec=' "$HOME"/.local/share/applications/*.desktop 2>/dev/null | head -n 1)
-  [[ -n $entry ]] || fail "no menu entry after $answered answers: $(cat "$work/setup.err")"
-  folder=$(ls -d "$HOME"/.local/share/glint/screensavers/*/ 2>/dev/null | head -n 1)
-  [[ -x $folder/pb.cc && -f $folder/音乐.mp3 ]] || fail "the installed folder holds $(ls "$folder")"
+  # Starts an installer; Return answers each question with its default (install, make it the
+  # screensaver) and closes the messages. Sets folder and entry: the installed show's.
+  install_show() {
+    "$@" 2>"$work/setup.err" &
+    local setup=$! answered=0 count
+    for _ in $(seq 60); do
+      kill -0 "$setup" 2>/dev/null || break
+      box=$(xdotool search --onlyvisible --name '^Glint 屏保安装$' 2>/dev/null | head -n 1)
+      if [[ -n $box ]]; then
+        xdotool windowactivate --sync "$box" >/dev/null 2>&1
+        xdotool key Return 2>/dev/null
+        answered=$((answered + 1))
+        wait_for 5 bash -c "! xdotool search --onlyvisible --name '^Glint 屏保安装\$' 2>/dev/null |
+          grep -qx $box"
+      fi
+      sleep 0.3
+    done
+    wait_end "$setup" 5 || fail "the installer did not end after $answered answers"
+    ((status == 0)) || fail "the installer ended with status $status: $(cat "$work/setup.err")"
+    count=$(ls -d "$HOME"/.local/share/glint/screensavers/*/ 2>/dev/null | wc -l)
+    entry=$HOME/.local/share/applications/glint-screensaver-$count.desktop
+    grep -q '^Exec=' "$entry" ||
+      fail "no menu entry after $answered answers: $(cat "$work/setup.err")"
+    folder=$HOME/.local/share/glint/screensavers/screensaver-$count
+    local listed
+    while IFS= read -r listed; do
+      [[ -f $folder/$listed ]] || fail "the installed folder holds $(ls "$folder")"
+    done < <(echo pb.cc; sed 's/^"//; s/"\r\?$//' "$folder/pb.dat" "$folder/ms.dat")
+  }
+  install_show "$show/setup.exe"
   echo "ok: setup.exe installed the show in $folder with the menu entry $(basename "$entry")"
   play sh -c "$(sed -n 's/^Exec=//p' "$entry" | head -n 1)"
   echo "ok: the menu entry's command plays the installed show"
+
+  # The authoring programs' show: a green 640 x 480 photo, a tone of 1 s at 3000.
+  colour="30 160 60" sound="0.6 1.4 0.05 0.15"
+  cd "$HOME" || exit 1
+  for file in shows/*/屏幕保护-Linux.run; do
+    [[ -f $file ]] || continue
+    install_show sh "$file"
+    play sh -c "$(sed -n 's/^Exec=//p' "$entry" | head -n 1)"
+    echo "ok: sh $file installed the show in $folder; it plays ($seconds s at $level)"
+  done
   exit 0
 fi
 
@@ -106,6 +128,9 @@ echo "ok: pb.cc and setup.exe find every library they need on a desktop without 
   >"$log" 2>&1 || { tail -n 5 "$log"; fail "cannot install the test's tools"; }
 useradd -m -s /bin/bash ana || fail "useradd failed"
 cp -r "$test_dir/示例屏保" /home/ana/ && chown -R ana:ana /home/ana/示例屏保 || exit 1
+if [[ -d $test_dir/shows ]]; then
+  cp -r "$test_dir/shows" /home/ana/ && chown -R ana:ana /home/ana/shows || exit 1
+fi
 runuser -u ana -- env -i HOME=/home/ana USER=ana LOGNAME=ana LANG=C.UTF-8 \
   PATH=/usr/local/bin:/usr/bin:/bin bash "$0" --as-user || exit 1
 echo "PASS: the package plays and installs for an ordinary user on a desktop without Glint or Qt"

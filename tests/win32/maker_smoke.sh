@@ -4,12 +4,15 @@
 # file dialog, typed as a user types them; the build dialog builds the
 # package and places the installer; then the package folder holds exactly what the Linux build
 # writes for the same choices: the same files under the same names, in the same order in the
-# lists, the lists in the ANSI code page (GBK) with Windows paths, the copies byte for byte.
+# lists, the lists in the ANSI code page (GBK) with Windows paths, the copies byte for byte; and
+# the show's single files, for Windows and (from dist's linux folder) for Linux, which are kept
+# in WINDOWS_BUILD/shared-shows for make test-standalone to start in a Debian root.
 # A photo larger than the screen is asked about, and the default answer lists a copy fitted to
 # it. The close button ends the program with status 0. Run by run_smoke.sh.
-# usage: maker_smoke.sh WINDOWS_DIST
+# usage: maker_smoke.sh WINDOWS_DIST WINDOWS_BUILD
 set -uo pipefail
-dist=${1:?usage: maker_smoke.sh WINDOWS_DIST}
+dist=${1:?usage: maker_smoke.sh WINDOWS_DIST WINDOWS_BUILD}
+shared=${2:?usage: maker_smoke.sh WINDOWS_DIST WINDOWS_BUILD}/shared-shows
 source "$(dirname "$0")/smoke_lib.sh"
 
 [[ -f $dist/glintmaker.exe ]] || fail "no authoring program $dist/glintmaker.exe"
@@ -127,11 +130,17 @@ echo "ok: the preview shows the picture until a key"
 
 click_in "$dialog" 312 148
 wait_for 10 cmp -s "$package/setup.exe" "$dist/sp.sys" || fail "the installer was not placed"
+wait_for 20 test -f "$package/屏幕保护-Windows.exe" -a -f "$package/屏幕保护-Linux.run" ||
+  fail "generate wrote no show file for each system: $(ls "$package")"
+[[ $(head -c 9 "$package/屏幕保护-Linux.run") == '#!/bin/sh' ]] || fail "the Linux file is no script"
+rm -rf "$shared" && mkdir -p "$shared" && cp "$package"/屏幕保护-* "$shared/" ||
+  fail "cannot keep the show files in $shared"
 expected=$(printf '%s\n' dsi.ini kg.ini ms.dat mus_dsi.ini pb.cc pb.dat setup.exe timu.dat \
-  乐曲.wav 照片.jpg | LC_ALL=C sort)
+  乐曲.wav 照片.jpg 屏幕保护-Windows.exe 屏幕保护-Linux.run | LC_ALL=C sort)
 [[ $(ls -A "$package" | LC_ALL=C sort) == "$expected" ]] ||
   fail "the package folder holds $(ls -A "$package" | tr '\n' ' ')"
-echo "ok: the installer is placed; the package folder holds exactly the Linux build's files"
+echo "ok: the installer and both show files are placed; the package folder holds exactly the" \
+  "Linux build's files"
 
 click_in "$dialog" 184 196
 wait_for 10 gone "$dialog" || fail "cancel did not close the build dialog"

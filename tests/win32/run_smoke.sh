@@ -11,10 +11,14 @@
 #   player       the sample show: caption, picture, a key ends it (player_smoke.sh)
 #   installer    sp.sys installs a package, its shortcut and launcher, makes it the screensaver;
 #                the show in one file installs with /S (installer_smoke.sh, show_file_smoke.sh)
-#   maker        glintmaker.exe builds a package through its real dialogs (maker_smoke.sh)
+#   maker        glintmaker.exe builds a package through its real dialogs and generates both
+#                show files, kept in WINDOWS_BUILD/shared-shows (maker_smoke.sh)
+#   shared       the Linux authoring program's 屏幕保护-Windows.exe installs and plays
+#                (shared_smoke.sh)
 # usage: run_smoke.sh WINDOWS_BUILD WINDOWS_DIST LINUX_BUILD
 # The Wine prefix is WINDOWS_BUILD/wine-prefix unless GLINT_WINE_PREFIX names another.
-# GLINT_SMOKE_ONLY="player installer" runs only the parts named (logic, player, installer, maker).
+# GLINT_SMOKE_ONLY="player installer" runs only the parts named (logic, player, installer, maker,
+# shared).
 set -uo pipefail
 [[ $# -eq 3 ]] || { echo "usage: run_smoke.sh WINDOWS_BUILD WINDOWS_DIST LINUX_BUILD" >&2; exit 2; }
 here=$(cd "$(dirname "$0")" && pwd)
@@ -64,7 +68,7 @@ elif ! reason=$(bash "$here/../../tools/can-run-i386.sh" ${GLINT_I386_PROBE:-});
 fi
 if [[ -n $skip ]]; then
   echo "$skip"
-  for name in logic player installer maker; do wanted "$name" && skipped=$((skipped + 1)); done
+  for name in logic player installer maker shared; do wanted "$name" && skipped=$((skipped + 1)); done
   echo "$passed passed, $failed failed, $skipped skipped"
   ((failed == 0))
   exit
@@ -171,7 +175,8 @@ part() {
 }
 part player player_smoke.sh "$dist" "$linuxbuild"
 part installer installer_smoke.sh "$dist" "$linuxbuild" "$winbuild"
-part maker maker_smoke.sh "$dist"
+part maker maker_smoke.sh "$dist" "$winbuild"
+part shared shared_smoke.sh "$dist" "$linuxbuild"
 
 echo "Windows smoke tests took $((SECONDS - started)) s"
 echo "$passed passed, $failed failed, $skipped skipped"
