@@ -57,6 +57,7 @@ fill_in "$here/org.example.glint.metainfo.xml.in" \
   >"$root/usr/share/metainfo/org.example.glint.metainfo.xml"
 gzip -9n <"$here/glintmaker.1" >"$root/usr/share/man/man1/glintmaker.1.gz"
 install -m 644 "$here/copyright" "$root/usr/share/doc/glint/copyright"
+install -D -m 644 "$here/lintian-overrides" "$root/usr/share/lintian/overrides/glint"
 fill_in "$here/changelog.in" | gzip -9n >"$root/usr/share/doc/glint/changelog.gz"
 find "$root" -type d -exec chmod 755 {} +
 find "$root" -type f -exec chmod 644 {} +
