@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -52,6 +53,20 @@ inline double peakRssMb() {
         }
     }
     return 0;
+}
+
+// A file of random-ish bytes, so nothing along the way can shortcut them.
+inline void writeRandomFile(const std::string& path, std::size_t bytes, std::uint64_t seed) {
+    std::vector<std::uint64_t> words(bytes / sizeof(std::uint64_t));
+    for (auto& word : words) {
+        seed ^= seed << 13;
+        seed ^= seed >> 7;
+        seed ^= seed << 17;
+        word = seed;
+    }
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(words.data()),
+               static_cast<std::streamsize>(words.size() * sizeof(std::uint64_t)));
 }
 
 inline void report(const std::string& key, double value, const std::string& unit) {

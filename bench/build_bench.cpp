@@ -22,19 +22,6 @@ constexpr int kPictures = 200;
 constexpr std::size_t kPictureBytes = 5u << 20;
 constexpr int kRuns = 3;
 
-// Random-ish bytes, so nothing along the way can shortcut them.
-void writeFile(const std::string& path, std::size_t bytes, std::uint64_t seed) {
-    std::vector<std::uint64_t> words(bytes / sizeof(std::uint64_t));
-    for (auto& word : words) {
-        seed ^= seed << 13;
-        seed ^= seed >> 7;
-        seed ^= seed << 17;
-        word = seed;
-    }
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(words.data()),
-               static_cast<std::streamsize>(words.size() * sizeof(std::uint64_t)));
-}
 
 // With thenSync, the time includes writing the copies out to the disk, as the build's copies are.
 double timeCp(const std::vector<std::string>& sources, const std::string& into, bool thenSync) {
@@ -66,10 +53,10 @@ int main() {
     std::vector<std::string> sources;
     for (int i = 0; i < kPictures; ++i) {
         sources.push_back(chosen.file("photo" + std::to_string(i) + ".jpg"));
-        writeFile(sources.back(), kPictureBytes, 0x9E3779B97F4A7C15ull + i);
+        glint::bench::writeRandomFile(sources.back(), kPictureBytes, 0x9E3779B97F4A7C15ull + i);
     }
     sources.push_back(chosen.file("music.mp3"));
-    writeFile(sources.back(), 4u << 20, 12345);
+    glint::bench::writeRandomFile(sources.back(), 4u << 20, 12345);
 
     const std::string package = h.packageFile("");
     std::vector<double> builds;

@@ -24,18 +24,6 @@ constexpr int kPhotos = 40;
 constexpr std::size_t kPhotoBytes = 5u << 20;
 constexpr int kRuns = 3;
 
-void writeFile(const std::string& path, std::size_t bytes, std::uint64_t seed) {
-    std::vector<std::uint64_t> words(bytes / sizeof(std::uint64_t));
-    for (auto& word : words) {
-        seed ^= seed << 13;
-        seed ^= seed >> 7;
-        seed ^= seed << 17;
-        word = seed;
-    }
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(words.data()),
-               static_cast<std::streamsize>(words.size() * sizeof(std::uint64_t)));
-}
 
 double timeCpThenSync(const std::vector<std::string>& sources, const std::string& into) {
     fs::remove_all(into);
@@ -63,10 +51,10 @@ double timeCpThenSync(const std::vector<std::string>& sources, const std::string
 // The installers and players at the sizes the build makes them, stripped.
 void layOutPrograms(glint::testing::TempFolder& own) {
     fs::create_directories(own.file("windows"));
-    writeFile(own.file("pb.sys"), 2u << 20, 1);
-    writeFile(own.file("sp.sys"), 1400u << 10, 2);
-    writeFile(own.file("windows/pb.sys"), 2u << 20, 3);
-    writeFile(own.file("windows/sp.sys"), 1800u << 10, 4);
+    glint::bench::writeRandomFile(own.file("pb.sys"), 2u << 20, 1);
+    glint::bench::writeRandomFile(own.file("sp.sys"), 1400u << 10, 2);
+    glint::bench::writeRandomFile(own.file("windows/pb.sys"), 2u << 20, 3);
+    glint::bench::writeRandomFile(own.file("windows/sp.sys"), 1800u << 10, 4);
 }
 
 }  // namespace
@@ -84,11 +72,11 @@ int main() {
     for (int i = 0; i < kPhotos; ++i) {
         const std::string name = "photo" + std::to_string(i) + ".jpg";
         media.push_back(package + "/" + name);
-        writeFile(media.back(), kPhotoBytes, 0x9E3779B97F4A7C15ull + i);
+        glint::bench::writeRandomFile(media.back(), kPhotoBytes, 0x9E3779B97F4A7C15ull + i);
         appendQuotedLine(package + "/pb.dat", name);
     }
     media.push_back(package + "/song.mp3");
-    writeFile(media.back(), 4u << 20, 12345);
+    glint::bench::writeRandomFile(media.back(), 4u << 20, 12345);
     appendQuotedLine(package + "/ms.dat", "song.mp3");
     appendQuotedLine(package + "/kg.ini", "1");
     appendQuotedLine(package + "/timu.dat", "Glint benchmark");
