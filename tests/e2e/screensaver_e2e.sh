@@ -79,7 +79,7 @@ title='Glint 屏保安装'
 # a window of its own X connection, so the next one may come under the same window id: the box
 # is gone when no window shows it any more.
 next_box() {
-  wait_for 10 shown "$title" || return 1
+  wait_for 30 shown "$title" || return 1
   sleep 0.3; shot; [[ -n ${GLINT_SHOTS:-} ]] && cp "$work/shot.png" "$GLINT_SHOTS/$1.png"
   local id look; id=$(window_of "$title"); look=$(box_look "$id")
   xdotool windowactivate --sync "$id" >/dev/null 2>&1; xdotool key "$2"
