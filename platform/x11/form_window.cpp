@@ -129,9 +129,14 @@ void FormWindow::resizeBackStore() {
 }
 
 void FormWindow::compose(const Rect& r) {
-    m_frame->copySurface(m_form.surface(), r, m_form.backColor());
-    m_painter->paintPixels(*m_frame, m_form, r);
-    m_frame->put(m_back, m_gc, r);
+    for (int top = r.y; top < r.bottom(); top += m_frame->bandRows()) {
+        m_frame->startBand(top);
+        const Rect part = intersection(r, m_frame->band());
+        m_frame->copySurface(m_form.surface(), part, m_form.backColor());
+        m_painter->paintPixels(*m_frame, m_form, part);
+        m_frame->put(m_back, m_gc, part);
+    }
+    // Once for the whole rectangle, on the pixmap that holds every band of it by now.
     m_painter->paintText(m_draw, m_form, r);
     XCopyArea(m_display, m_back, m_window, m_gc, r.x, r.y, static_cast<unsigned>(r.width),
               static_cast<unsigned>(r.height), r.x, r.y);

@@ -23,9 +23,10 @@ namespace glint::platform::x11 {
 // The real window of a Form: shows its surface and controls, hands the user's mouse and keys to
 // its handlers, and never lets a failure of a handler pass back into the event loop.
 //
-// What it shows is composed in a frame in memory (FrameBuffer), sent to a pixmap of the server
-// where the labels' text is drawn over it, and copied from there to the window: a region of the
-// window is never seen half drawn, and the window's exposures are answered from the pixmap.
+// What it shows is composed in a frame in memory (FrameBuffer) band by band, sent to a pixmap of
+// the server where the labels' text is drawn over it, and copied from there to the window: a
+// region of the window is never seen half drawn, and the window's exposures are answered from
+// the pixmap.
 class FormWindow {
 public:
     struct Hooks {

@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <bit>
 #include <cstdlib>
-#include <cstring>
 #include <new>
 
 #include "platform/win32/rect_list.h"
@@ -17,6 +16,9 @@ namespace glint::platform::x11 {
 namespace {
 
 using win32::intersection;
+
+// A band's pixels: 256 KB, 34 rows of a window 1920 wide.
+constexpr int kBandPixels = 64 * 1024;
 
 void channel(unsigned long mask, int& shift, int& bits) {
     shift = mask ? std::countr_zero(mask) : 0;
@@ -47,8 +49,8 @@ FrameBuffer::~FrameBuffer() {
 
 void FrameBuffer::release() {
     if (!m_image) return;
-    settle();
     if (m_shared) {
+        // Served after every put from the segment, so nothing reads it once this returns.
         XShmDetach(m_display, &m_segment);
         XSync(m_display, False);
         m_image->data = nullptr;
@@ -59,19 +61,23 @@ void FrameBuffer::release() {
     }
     m_image = nullptr;
     m_shared = false;
-    m_width = m_height = 0;
+    for (Slot& slot : m_slots) slot = {};
+    m_slotCount = 1;
+    m_slot = m_top = m_bandRows = m_width = m_height = 0;
 }
 
 void FrameBuffer::resize(int width, int height) {
     release();
     if (width <= 0 || height <= 0) return;
+    const int rows = std::clamp(kBandPixels / width, 1, height);
     if (m_shmOffered) {
         m_image = XShmCreateImage(m_display, m_visual, static_cast<unsigned>(m_depth), ZPixmap,
                                   nullptr, &m_segment, static_cast<unsigned>(width),
-                                  static_cast<unsigned>(height));
+                                  static_cast<unsigned>(2 * rows));
     }
     if (m_image) {
-        const std::size_t bytes = static_cast<std::size_t>(m_image->bytes_per_line) * height;
+        // A new segment comes zeroed: every pixel black.
+        const std::size_t bytes = static_cast<std::size_t>(m_image->bytes_per_line) * 2 * rows;
         m_segment.shmid = shmget(IPC_PRIVATE, bytes, IPC_CREAT | 0600);
         void* at = m_segment.shmid >= 0 ? shmat(m_segment.shmid, nullptr, 0) : nullptr;
         bool attached = false;
@@ -87,6 +93,7 @@ void FrameBuffer::resize(int width, int height) {
         if (m_segment.shmid >= 0) shmctl(m_segment.shmid, IPC_RMID, nullptr);
         if (attached) {
             m_shared = true;
+            m_slotCount = 2;
         } else {
             // A server on another machine, or no shared memory to be had.
             m_image->data = nullptr;
@@ -98,20 +105,19 @@ void FrameBuffer::resize(int width, int height) {
     if (!m_image) {
         m_image =
             XCreateImage(m_display, m_visual, static_cast<unsigned>(m_depth), ZPixmap, 0, nullptr,
-                         static_cast<unsigned>(width), static_cast<unsigned>(height), 32, 0);
+                         static_cast<unsigned>(width), static_cast<unsigned>(rows), 32, 0);
         if (!m_image) throw std::bad_alloc();
         m_image->data = static_cast<char*>(std::calloc(
-            static_cast<std::size_t>(m_image->bytes_per_line), static_cast<std::size_t>(height)));
+            static_cast<std::size_t>(m_image->bytes_per_line), static_cast<std::size_t>(rows)));
         if (!m_image->data) {
             XDestroyImage(m_image);
             m_image = nullptr;
             throw std::bad_alloc();
         }
-    } else {
-        std::memset(m_image->data, 0, static_cast<std::size_t>(m_image->bytes_per_line) * height);
     }
     m_width = width;
     m_height = height;
+    m_bandRows = rows;
     const int hostOrder = std::endian::native == std::endian::little ? LSBFirst : MSBFirst;
     m_direct = m_image->bits_per_pixel == 32 && m_image->byte_order == hostOrder &&
                m_visual->red_mask == 0xFF0000 && m_visual->green_mask == 0xFF00 &&
@@ -124,76 +130,107 @@ unsigned long FrameBuffer::pixelOf(Rgb color) const {
            scaled(color >> 8, m_greenBits, m_greenShift) | scaled(color, m_blueBits, m_blueShift);
 }
 
+void FrameBuffer::startBand(int top) {
+    m_top = std::clamp(top, 0, std::max(0, m_height - 1));
+    m_slot = (m_slot + 1) % m_slotCount;
+    settle();
+}
+
 void FrameBuffer::settle() {
-    if (!m_inFlight) return;
+    Slot& slot = m_slots[m_slot];
+    if (!slot.inFlight) return;
+    slot.inFlight = false;
+    // The server serves a client's requests in turn: an answer to any later one tells that the
+    // band was read.
+    if (LastKnownRequestProcessed(m_display) > slot.request) return;
     XSync(m_display, False);
-    m_inFlight = false;
+    for (Slot& other : m_slots) other.inFlight = false;
 }
 
 void FrameBuffer::setPixel(int x, int y, Rgb color) {
     if (m_direct) {
         row(y)[x] = color | m_opaque;
     } else {
-        XPutPixel(m_image, x, y, pixelOf(color));
+        XPutPixel(m_image, x, imageRow(y), pixelOf(color));
+    }
+}
+
+void FrameBuffer::fillRow(int y, int from, int to, Rgb color) {
+    if (m_direct) {
+        std::fill(row(y) + from, row(y) + to, color | m_opaque);
+    } else {
+        for (int x = from; x < to; ++x) setPixel(x, y, color);
     }
 }
 
 void FrameBuffer::copySurface(const PixelSurface& surface, const Rect& r, Rgb outside) {
-    const Rect area = intersection(r, bounds());
+    const Rect area = intersection(r, band());
     if (area.isEmpty()) return;
     settle();
     const Rect inside = intersection(area, {0, 0, surface.width(), surface.height()});
     const Rgb* pixels = surface.image().pixels().data();
+    const std::uint32_t opaque = m_opaque;
     for (int y = area.y; y < area.bottom(); ++y) {
         const bool rowInside = !inside.isEmpty() && y >= inside.y && y < inside.bottom();
         const int from = rowInside ? inside.x : area.right();
         const int to = rowInside ? inside.right() : area.right();
-        for (int x = area.x; x < from; ++x) setPixel(x, y, outside);
+        fillRow(y, area.x, from, outside);
         const Rgb* source = pixels + static_cast<std::size_t>(y) * surface.width();
         if (m_direct) {
             std::uint32_t* target = row(y);
-            for (int x = from; x < to; ++x) target[x] = source[x] | m_opaque;
+            for (int x = from; x < to; ++x) target[x] = source[x] | opaque;
         } else {
             for (int x = from; x < to; ++x) setPixel(x, y, source[x]);
         }
-        for (int x = to; x < area.right(); ++x) setPixel(x, y, outside);
+        fillRow(y, to, area.right(), outside);
     }
 }
 
 void FrameBuffer::fill(const Rect& r, Rgb color, const Rect& clip) {
-    const Rect area = intersection(intersection(r, clip), bounds());
+    const Rect area = intersection(intersection(r, clip), band());
     if (area.isEmpty()) return;
     settle();
-    for (int y = area.y; y < area.bottom(); ++y) {
-        for (int x = area.x; x < area.right(); ++x) setPixel(x, y, color);
-    }
+    for (int y = area.y; y < area.bottom(); ++y) fillRow(y, area.x, area.right(), color);
 }
 
 void FrameBuffer::drawImage(const Image& image, int x, int y, const Rect& clip) {
     const Rect area =
-        intersection(intersection({x, y, image.width(), image.height()}, clip), bounds());
+        intersection(intersection({x, y, image.width(), image.height()}, clip), band());
     if (area.isEmpty()) return;
     settle();
     const Rgb* pixels = image.pixels().data();
+    const std::uint32_t opaque = m_opaque;
     for (int row = area.y; row < area.bottom(); ++row) {
         const Rgb* from = pixels + static_cast<std::size_t>(row - y) * image.width() - x;
-        for (int column = area.x; column < area.right(); ++column) {
-            const Rgb color = from[column];
-            if (color != kNoColor) setPixel(column, row, color);
+        if (m_direct) {
+            // Written whole, the kept pixels as they were: a loop the compiler can vectorise.
+            std::uint32_t* target = this->row(row);
+            for (int column = area.x; column < area.right(); ++column) {
+                const Rgb color = from[column];
+                target[column] = color != kNoColor ? color | opaque : target[column];
+            }
+        } else {
+            for (int column = area.x; column < area.right(); ++column) {
+                const Rgb color = from[column];
+                if (color != kNoColor) setPixel(column, row, color);
+            }
         }
     }
 }
 
 void FrameBuffer::put(Drawable target, GC gc, const Rect& r) {
-    const Rect area = intersection(r, bounds());
+    const Rect area = intersection(r, band());
     if (area.isEmpty()) return;
     const auto w = static_cast<unsigned>(area.width);
     const auto h = static_cast<unsigned>(area.height);
+    const int from = imageRow(area.y);
     if (m_shared) {
-        XShmPutImage(m_display, target, gc, m_image, area.x, area.y, area.x, area.y, w, h, False);
-        m_inFlight = true;
+        Slot& slot = m_slots[m_slot];
+        slot.request = NextRequest(m_display);
+        XShmPutImage(m_display, target, gc, m_image, area.x, from, area.x, area.y, w, h, False);
+        slot.inFlight = true;
     } else {
-        XPutImage(m_display, target, gc, m_image, area.x, area.y, area.x, area.y, w, h);
+        XPutImage(m_display, target, gc, m_image, area.x, from, area.x, area.y, w, h);
     }
 }
 

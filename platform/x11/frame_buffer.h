@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+
 #include "platform/image.h"
 #include "platform/pixel_surface.h"
 #include "platform/rect.h"
@@ -10,10 +12,15 @@
 
 namespace glint::platform::x11 {
 
-// A window's client area as it is composed in the program's memory: the form's pixel surface
-// copied in, region by region, with the drawn pictures over it, then sent to a drawable of the
-// server. Shared with the server (MIT-SHM) where it offers that, so a region goes without being
-// copied through the connection; an ordinary image otherwise (a remote display).
+// A window's client area as it is composed in the program's memory, one band of rows at a time:
+// the form's pixel surface copied in, with the drawn pictures over it, then sent to a drawable of
+// the server. A band spans the window's width and holds a fixed number of pixels (a few dozen
+// rows of a full-screen window), so the frame costs a small part of what the window would.
+// Every position is in the window's coordinates; what lies outside the band is left alone.
+//
+// Shared with the server (MIT-SHM) where it offers that, so a band goes without being copied
+// through the connection; then two bands take turns, one written while the server reads the
+// other. An ordinary image otherwise (a remote display), which Xlib copies as it is sent.
 //
 // A TrueColor visual of 32 bits a pixel in the host's byte order with 8-bit channels (what every
 // X server of today gives) takes the surface's rows as they stand; any other is converted pixel by
@@ -25,12 +32,20 @@ public:
     FrameBuffer(const FrameBuffer&) = delete;
     FrameBuffer& operator=(const FrameBuffer&) = delete;
 
-    // A new frame of this size, every pixel black.
+    // A new frame for a window of this size; its band starts at the top.
     void resize(int width, int height);
     int width() const { return m_width; }
     int height() const { return m_height; }
     Rect bounds() const { return {0, 0, m_width, m_height}; }
     bool shared() const { return m_shared; }
+
+    // The most rows a band holds.
+    int bandRows() const { return m_bandRows; }
+    // Moves the band to start at this row of the window (cut at its bottom), on memory the
+    // server has finished reading; its pixels are unknown until written.
+    void startBand(int top);
+    // The window's rows the band holds now.
+    Rect band() const { return {0, m_top, m_width, std::min(m_bandRows, m_height - m_top)}; }
 
     // Copies the surface's pixels inside the rectangle; where the rectangle reaches beyond the
     // surface, the frame shows the colour.
@@ -41,21 +56,30 @@ public:
     // paint nothing.
     void drawImage(const Image& image, int x, int y, const Rect& clip);
 
-    // Sends the rectangle of the frame to the same place on the drawable.
+    // Sends the rectangle of the band to the same place on the drawable.
     void put(Drawable target, GC gc, const Rect& r);
 
     // The visual's pixel value for a colour.
     unsigned long pixelOf(Rgb color) const;
 
 private:
+    // Bands in the image, one below the other: two to take turns when shared, one otherwise.
+    struct Slot {
+        bool inFlight = false;
+        unsigned long request = 0;  // the serial number of the last put from it
+    };
+
     void release();
-    // Waits until the server has read what was last sent from shared memory, before the frame
-    // is written again.
+    // Waits until the server has read what was last sent from the band's memory.
     void settle();
+    // The image's row holding the window's row y of the band.
+    int imageRow(int y) const { return m_slot * m_bandRows + y - m_top; }
     void setPixel(int x, int y, Rgb color);
+    // Paints columns [from, to) of the window's row y in one colour.
+    void fillRow(int y, int from, int to, Rgb color);
     std::uint32_t* row(int y) {
-        return reinterpret_cast<std::uint32_t*>(m_image->data +
-                                                static_cast<long>(y) * m_image->bytes_per_line);
+        return reinterpret_cast<std::uint32_t*>(m_image->data + static_cast<long>(imageRow(y)) *
+                                                                    m_image->bytes_per_line);
     }
 
     Display* m_display;
@@ -67,7 +91,11 @@ private:
     std::uint32_t m_opaque = 0;
     XImage* m_image = nullptr;
     XShmSegmentInfo m_segment{};
-    bool m_inFlight = false;
+    Slot m_slots[2];
+    int m_slotCount = 1;
+    int m_slot = 0;
+    int m_bandRows = 0;
+    int m_top = 0;
     int m_width = 0;
     int m_height = 0;
     int m_redShift = 0, m_greenShift = 0, m_blueShift = 0;
