@@ -15,8 +15,9 @@ player_package() {  # folder, count of pictures, photo
   cp "$build/player/glintsaver" "$1/pb.cc"
 }
 
-# Nanoseconds on the processor of every thread of the process so far.
-cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { printf "%d", s }'; }
+# Nanoseconds on the processor of every thread of the process so far ("%.0f": mawk prints "%d"
+# through a 32-bit integer, which stuck every figure at 2.1 s).
+cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { printf "%.0f", s }'; }
 
 # The player's CPU time over wall time for the whole run, and the quietest 1.5 s window
 # (a hold lasts 2 s, so every hold holds one), sampled every 0.25 s: a show of fourteen
