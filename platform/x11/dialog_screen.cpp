@@ -1,8 +1,6 @@
 #include "platform/x11/dialog_screen.h"
 
 #include <X11/Xresource.h>
-#include <X11/extensions/Xrandr.h>
-#include <dlfcn.h>
 
 #include <cstdlib>
 
@@ -27,35 +25,13 @@ double desktopDpi(Display* display) {
 }
 
 Box primaryMonitor(Display* display) {
+    // The root window's middle: on one monitor, that monitor's. The primary monitor's own area
+    // was asked of RandR (loaded at run time, as the dialogs link only what every X11 system
+    // has), but now and then the installer then died inside Xlib ("Extra reply data still left
+    // in queue", a request with major opcode 0) after several dialogs had each opened and closed
+    // a connection: until that is understood, the dialogs ask no extension of their own.
     const int screen = DefaultScreen(display);
-    const Box whole{0, 0, DisplayWidth(display, screen), DisplayHeight(display, screen)};
-    // Loaded, not linked: the programs that travel inside a package ask only for what every X11
-    // system has.
-    void* library = dlopen("libXrandr.so.2", RTLD_NOW | RTLD_LOCAL);
-    if (library == nullptr) return whole;
-    using GetMonitors = XRRMonitorInfo* (*)(Display*, Window, Bool, int*);
-    using FreeMonitors = void (*)(XRRMonitorInfo*);
-    const auto getMonitors = reinterpret_cast<GetMonitors>(dlsym(library, "XRRGetMonitors"));
-    const auto freeMonitors = reinterpret_cast<FreeMonitors>(dlsym(library, "XRRFreeMonitors"));
-    Box area = whole;
-    int count = 0;
-    XRRMonitorInfo* monitors = nullptr;
-    if (getMonitors != nullptr && freeMonitors != nullptr) {
-        monitors = getMonitors(display, RootWindow(display, screen), True, &count);
-    }
-    if (monitors != nullptr) {
-        int chosen = 0;
-        for (int i = 0; i < count; ++i) {
-            if (monitors[i].primary) chosen = i;
-        }
-        if (count > 0 && monitors[chosen].width > 0 && monitors[chosen].height > 0) {
-            area = {monitors[chosen].x, monitors[chosen].y, monitors[chosen].width,
-                    monitors[chosen].height};
-        }
-        freeMonitors(monitors);
-    }
-    // Never unloaded: the library has hooked its clean-up into the display's closing.
-    return area;
+    return {0, 0, DisplayWidth(display, screen), DisplayHeight(display, screen)};
 }
 
 }  // namespace glint::platform::x11

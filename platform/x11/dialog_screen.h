@@ -11,8 +11,8 @@ namespace glint::platform::x11 {
 // The desktop's dots per inch (the Xft.dpi resource), 96 where it is not set.
 double desktopDpi(Display* display);
 
-// The primary monitor as RandR reports it (libXrandr is loaded where the system has it), or the
-// first monitor; the whole screen where RandR says nothing.
+// The area a dialog is centred in: the whole screen (see dialog_screen.cpp for why not the
+// primary monitor's).
 Box primaryMonitor(Display* display);
 
 }  // namespace glint::platform::x11
