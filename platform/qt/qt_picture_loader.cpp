@@ -9,15 +9,13 @@
 
 #include "package/file_error.h"
 #include "platform/pictures/jpeg_picture.h"
+#include "platform/pictures/picture_file.h"
 #include "platform/qt/heif_picture.h"
 #include "platform/qt/qt_conversions.h"
 
 namespace glint::platform::qt {
 
 namespace {
-
-// Reads of libjpeg's size and more, so a photo comes in a few dozen reads rather than thousands.
-constexpr std::size_t kReadBuffer = 64 * 1024;
 
 // The format Qt's reader names.
 PictureFormat formatNamed(const QByteArray& name) {
@@ -39,28 +37,19 @@ Image QtPictureLoader::load(const std::string& path) {
 }
 
 LoadedPicture QtPictureLoader::loadWithFormat(const std::string& path) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) {
-        throw package::FileError("File not found", path);
-    }
-    // Opened by its bytes, so a name in any encoding is found as the system gives it.
-    const std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
-    if (!file) throw package::FileError("Cannot open file", path);
-    std::setvbuf(file.get(), nullptr, _IOFBF, kReadBuffer);
     // Recognised by content, whatever the name says: a JPEG by its first 3 bytes, an HEIF file
     // by its first box, 12 bytes at least.
-    unsigned char start[16] = {};
-    const std::size_t got = std::fread(start, 1, sizeof start, file.get());
-    if (std::fseek(file.get(), 0, SEEK_SET) != 0) {
-        throw package::FileError("Cannot open file", path);
-    }
+    const pictures::PictureFile picture = pictures::openPictureFile(path);
+    FILE* file = picture.file.get();
+    const unsigned char* start = picture.start;
+    const std::size_t got = picture.got;
     if (pictures::jpeg::looksLikeJpeg(start, got)) {
-        return {pictures::jpeg::decode(file.get(), path, m_limitBytes), PictureFormat::Jpeg};
+        return {pictures::jpeg::decode(file, path, m_limitBytes), PictureFormat::Jpeg};
     }
     if (heif::looksLikeHeif(start, got)) {
-        return {heif::decode(file.get(), path, m_limitBytes), PictureFormat::Other};
+        return {heif::decode(file, path, m_limitBytes), PictureFormat::Other};
     }
-    return readWithQt(file.get(), path);
+    return readWithQt(file, path);
 }
 
 LoadedPicture QtPictureLoader::readWithQt(FILE* file, const std::string& path) const {
