@@ -151,6 +151,8 @@ std::size_t DialogWindow::run() {
     while (!m_answer) {
         XEvent event;
         XNextEvent(m_display, &event);
+        // The connection outlives each dialog: what was meant for an earlier one is dropped.
+        if (event.xany.window != m_window) continue;
         if (event.type == Expose && event.xexpose.count == 0) {
             paint();
         } else if (event.type == MapNotify) {
@@ -251,11 +253,20 @@ void DialogWindow::paint() {
                     m_window);
 }
 
+// One connection serves every dialog of the process. Opening and closing one per dialog left
+// Xlib's extension bookkeeping to be torn down and rebuilt many times over in a short-lived
+// installer, and now and then a later dialog's connection read a reply that was not its own.
+Display* dialogDisplay() {
+    static Display* display = nullptr;
+    if (display == nullptr) display = XOpenDisplay(nullptr);
+    return display;
+}
+
 }  // namespace
 
 std::optional<std::size_t> runDialog(const DialogRequest& request, NumberField* field) {
     if (request.buttons.empty()) return std::nullopt;
-    Display* display = XOpenDisplay(nullptr);
+    Display* display = dialogDisplay();
     if (display == nullptr) return std::nullopt;
     const XErrorHandler previous = XSetErrorHandler(ignoreError);
     std::optional<std::size_t> answer;
@@ -266,7 +277,6 @@ std::optional<std::size_t> runDialog(const DialogRequest& request, NumberField* 
         // No font to write with: the dialog cannot be shown, as without a display.
     }
     XSetErrorHandler(previous);
-    XCloseDisplay(display);
     return answer;
 }
 

@@ -32,10 +32,13 @@ window_of() { xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head
 look() { import -window "$1" rgb:- 2>/dev/null | md5sum; }
 box_gone() { [[ $(window_of) != "$1" || $(look "$1") != "$2" ]]; }
 next_box() {  # presses the key in the next box, which may reuse the last one's window id
-  wait_for 15 window_of >/dev/null && sleep 0.3 || return 1
+  wait_for 15 window_of >/dev/null && sleep 0.3 || { echo "no box came for $1" >&2; return 1; }
   local id seen; id=$(window_of) && seen=$(look "$id")
-  xdotool windowactivate --sync "$id" >/dev/null 2>&1; xdotool key "$1"
-  wait_for 5 box_gone "$id" "$seen"
+  local try; for try in 1 2; do  # a key pressed before the box holds the keyboard is lost
+    xdotool windowactivate --sync "$id" >/dev/null 2>&1; xdotool key "$1"
+    wait_for 5 box_gone "$id" "$seen" && return 0
+  done
+  echo "the box $id stayed after $1" >&2; return 1
 }
 left_behind() {
   find /tmp -user "$user" -newer "$work/display"; find "$data/glint" -maxdepth 2 -name '.*'

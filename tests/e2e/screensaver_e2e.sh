@@ -75,9 +75,8 @@ players() { for p in /proc/[0-9]*; do
   [[ $(readlink "$p/exe" 2>/dev/null) == "$installed/pb.cc" ]] && echo "${p#/proc/}"; done; }
 no_player() { [[ -z $(players) ]]; }
 title='Glint 屏保安装'
-# Presses the key in the next message box of the installer, and keeps a look at it. Each box is
-# a window of its own X connection, so the next one may come under the same window id: the box
-# is gone when no window shows it any more.
+# Presses the key in the next message box of the installer, and keeps a look at it. The next box
+# may come under the same window id: the box is gone when no window shows it any more.
 next_box() {
   wait_for 30 shown "$title" || return 1
   sleep 0.3; shot; [[ -n ${GLINT_SHOTS:-} ]] && cp "$work/shot.png" "$GLINT_SHOTS/$1.png"
