@@ -13,8 +13,9 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 # The player and installer that travel in a package stand on X11's client libraries, with
 # libjpeg-turbo, libpng and zlib linked in from their static archives. The player loads its music
 # libraries at run time; the Debian package depends on PulseAudio's client library and libmpg123
-# (named through libmpg123-dev, whose name is the same in every release).
-RUN_PACKAGES := cmake ninja-build g++ make qt6-base-dev \
+# (named through libmpg123-dev, whose name is the same in every release). msgfmt (gettext)
+# compiles the texts' catalogs in po/.
+RUN_PACKAGES := cmake ninja-build g++ make gettext qt6-base-dev \
   libjpeg62-turbo-dev libheif-dev libheif-plugin-libde265? libheif-plugin-dav1d? \
   qt6-image-formats-plugins fonts-wqy-zenhei qt6-translations-l10n \
   libpng-dev zlib1g-dev libx11-dev libxext-dev libxrandr-dev libxft-dev libfontconfig-dev \

@@ -80,7 +80,10 @@ print(len(loud) / 20, (sorted(loud)[len(loud) // 2] if loud else 0) / (16000 / m
       fi
       sleep 0.3
     done
-    wait_end "$setup" 5 || fail "the installer did not end after $answered answers"
+    wait_end "$setup" 5 || fail "the installer did not end after $answered answers:" \
+      "$(cat "$work/setup.err"); processes: $(for p in /proc/[0-9]*; do [[ -O $p ]] &&
+      echo "${p#/proc/} $(cat "$p/wchan") $(cut -d' ' -f1 "$p/syscall") $(tr '\0' ' ' <"$p/cmdline")"; done 2>/dev/null |
+      paste -sd';'); windows: $(xwininfo -root -tree | grep -i glint | paste -sd';')"
     ((status == 0)) || fail "the installer ended with status $status: $(cat "$work/setup.err")"
     count=$(ls -d "$HOME"/.local/share/glint/screensavers/*/ 2>/dev/null | wc -l)
     entry=$HOME/.local/share/applications/glint-screensaver-$count.desktop
