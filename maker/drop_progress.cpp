@@ -12,7 +12,7 @@ DropProgress::DropProgress(platform::Desktop& desktop, platform::Form& owner,
 
 bool DropProgress::step(const std::string& text, int done, int total) {
     if (!m_window && m_clock.nowMs() - m_startMs >= kShowAfterMs) {
-        m_window = m_desktop.showProgress(m_owner, kCancelButton);
+        m_window = m_desktop.showProgress(m_owner, language::tr(kCancelButton));
     }
     if (m_window) m_window->update(text, done, total);
     m_events.doEvents();

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "language/translate.h"
 #include "platform/desktop.h"
 #include "platform/form.h"
 #include "platform/services.h"
@@ -18,7 +19,7 @@ namespace glint::maker {
 class DropProgress {
 public:
     static constexpr std::int64_t kShowAfterMs = 1000;
-    static constexpr const char* kCancelButton = "取消";
+    static constexpr const char* kCancelButton = language::N_("取消");
 
     DropProgress(platform::Desktop& desktop, platform::Form& owner, platform::EventLoop& events,
                  const platform::TimerScheduler& clock);

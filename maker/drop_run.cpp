@@ -9,6 +9,7 @@
 #include "maker/drop_progress.h"
 #include "maker/dropped_files.h"
 #include "maker/form_main.h"
+#include "maker/messages.h"
 #include "package/paths.h"
 
 namespace glint::maker {
@@ -19,15 +20,15 @@ constexpr std::size_t kListedAtMost = 12;
 
 std::string summary(int pictures, int music, const std::string& stopped,
                     const std::vector<std::string>& notAdded) {
-    std::string text = "已加入 " + std::to_string(pictures) + " 张图片和 " + std::to_string(music) +
-                       " 个音乐文件。";
+    std::string text =
+        trf("已加入 %1 张图片和 %2 个音乐文件。", {std::to_string(pictures), std::to_string(music)});
     if (!stopped.empty()) text += "\n" + stopped;
     if (notAdded.empty()) return text;
-    text += "\n\n没有加入的文件：";
+    text += std::string("\n\n") + tr("没有加入的文件：");
     const std::size_t listed = std::min(notAdded.size(), kListedAtMost);
     for (std::size_t i = 0; i < listed; ++i) text += "\n" + notAdded[i];
     if (notAdded.size() > listed) {
-        text += "\n……另有 " + std::to_string(notAdded.size() - listed) + " 个";
+        text += "\n" + trf("……另有 %1 个", {std::to_string(notAdded.size() - listed)});
     }
     return text;
 }
@@ -56,19 +57,19 @@ void FormMain::Form_DropFiles(const std::vector<std::string>& paths) {
     {
         DropProgress progress(m_desktop, *this, m_services.events, m_services.timers);
         DropContents found = dropContents(paths, m_files, [&progress](int count) {
-            return progress.step("正在查找图片和音乐：已找到 " + std::to_string(count) + " 个文件",
-                                 count, 0);
+            return progress.step(
+                trf("正在查找图片和音乐：已找到 %1 个文件", {std::to_string(count)}), count, 0);
         });
         notAdded = std::move(found.passedOver);
-        if (found.cancelled) stopped = "已取消。";
+        if (found.cancelled) stopped = tr("已取消。");
         const int total = found.cancelled ? 0 : static_cast<int>(found.files.size());
         for (int i = 0; i < total; ++i) {
             const DroppedFile& file = found.files[static_cast<std::size_t>(i)];
-            if (!progress.step("正在加入第 " + std::to_string(i + 1) + " 个文件，共 " +
-                                   std::to_string(total) + " 个：" +
-                                   package::bareFileName(file.path),
+            if (!progress.step(trf("正在加入第 %1 个文件，共 %2 个：%3",
+                                   {std::to_string(i + 1), std::to_string(total),
+                                    package::bareFileName(file.path)}),
                                i, total)) {
-                stopped = "已取消：其余 " + std::to_string(total - i) + " 个文件没有加入。";
+                stopped = trf("已取消：其余 %1 个文件没有加入。", {std::to_string(total - i)});
                 break;
             }
             const bool picture = file.kind == MediaKind::Picture;
@@ -81,7 +82,7 @@ void FormMain::Form_DropFiles(const std::vector<std::string>& paths) {
             if (result == Addition::ListNotWritten) {
                 // Every file after it would meet the same list.
                 if (i + 1 < total) {
-                    stopped = "其余 " + std::to_string(total - i - 1) + " 个文件没有加入。";
+                    stopped = trf("其余 %1 个文件没有加入。", {std::to_string(total - i - 1)});
                 }
                 break;
             }
@@ -93,7 +94,7 @@ void FormMain::Form_DropFiles(const std::vector<std::string>& paths) {
         try {
             Image1.setPicture(m_services.pictures.load(lastAdded));
         } catch (const std::exception&) {
-            notAdded.push_back("无法读取图片：" + lastAdded);
+            notAdded.push_back(trf("无法读取图片：%1", {lastAdded}));
         }
     }
     m_dropProblems = nullptr;

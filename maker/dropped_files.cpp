@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "maker/messages.h"
 #include "package/file_error.h"
 #include "package/paths.h"
 
@@ -70,10 +71,10 @@ public:
                 folder(path);
                 break;
             case platform::EntryKind::Other:
-                m_contents.passedOver.push_back("不是图片或音乐，已跳过：" + path);
+                m_contents.passedOver.push_back(trf("不是图片或音乐，已跳过：%1", {path}));
                 break;
             case platform::EntryKind::Missing:
-                m_contents.passedOver.push_back("找不到文件：" + path);
+                m_contents.passedOver.push_back(trf("找不到文件：%1", {path}));
                 break;
         }
     }
@@ -84,7 +85,7 @@ private:
     void file(const std::string& path) {
         const MediaKind kind = mediaKindOf(package::bareFileName(path));
         if (kind == MediaKind::Other) {
-            m_contents.passedOver.push_back("不是图片或音乐，已跳过：" + path);
+            m_contents.passedOver.push_back(trf("不是图片或音乐，已跳过：%1", {path}));
         } else {
             m_contents.files.push_back({path, kind});
         }
@@ -96,7 +97,7 @@ private:
         try {
             entries = m_files.listFolder(path);
         } catch (const package::FileError&) {
-            m_contents.passedOver.push_back("无法读取文件夹：" + path);
+            m_contents.passedOver.push_back(trf("无法读取文件夹：%1", {path}));
             return;
         }
         std::sort(entries.begin(), entries.end(),
@@ -104,8 +105,8 @@ private:
         for (const auto& entry : entries) {
             if (entry.kind == platform::EntryKind::File) file(inFolder(path, entry.name));
             if (entry.kind == platform::EntryKind::Other) {
-                m_contents.passedOver.push_back("不是图片或音乐，已跳过：" +
-                                                inFolder(path, entry.name));
+                m_contents.passedOver.push_back(
+                    trf("不是图片或音乐，已跳过：%1", {inFolder(path, entry.name)}));
             }
         }
         if (!m_goOn(static_cast<int>(m_contents.files.size()))) {

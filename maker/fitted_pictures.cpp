@@ -70,12 +70,12 @@ std::string FormMain::pictureToList(const std::string& chosen, platform::Picture
 bool FormMain::wantsFittedCopy(const std::string& chosen, platform::PixelSize screen) {
     if (m_fitForRest) return *m_fitForRest;
     const platform::QuestionAnswer answer = m_desktop.ask(
-        *this, {"图片“" + package::bareFileName(chosen) + "”有 " +
-                    sizeText(sizeOf(Image1.picture())) + " 像素，比屏幕的 " + sizeText(screen) +
-                    " 像素大：放映时只显示它中间的一部分。\n\n"
+        *this, {trf("图片“%1”有 %2 像素，比屏幕的 %3 像素大：放映时只显示它中间的一部分。\n\n"
                     "要改为加入一份缩小到屏幕大小的副本吗？副本存放在“制作好的屏幕程序”文件夹中，"
                     "原来的图片不会改动。",
-                "缩小到屏幕大小", "保持原样", "本次运行中其余的大图片也这样处理"});
+                    {package::bareFileName(chosen), sizeText(sizeOf(Image1.picture())),
+                     sizeText(screen)}),
+                tr("缩小到屏幕大小"), tr("保持原样"), tr("本次运行中其余的大图片也这样处理")});
     if (answer.checked) m_fitForRest = answer.defaultChosen;
     return answer.defaultChosen;
 }
@@ -101,7 +101,7 @@ std::string FormMain::addJpegCopy(const std::string& chosen, platform::PixelSize
         m_fitting.writeFittedCopy(Image1.picture(), size, copy);
     } catch (const std::exception&) {
         Image1.setPicture(platform::Image());
-        report("无法写入缩小的图片：" + copy);
+        report(trf("无法写入缩小的图片：%1", {copy}));
         return "";
     }
     // The preview shows the copy as it was written; the picture it was made of goes first.
@@ -109,7 +109,7 @@ std::string FormMain::addJpegCopy(const std::string& chosen, platform::PixelSize
     try {
         Image1.setPicture(m_services.pictures.load(copy));
     } catch (const std::exception&) {
-        report("无法读取图片：" + copy);
+        report(trf("无法读取图片：%1", {copy}));
         return "";
     }
     return copy;

@@ -7,13 +7,13 @@
 namespace glint::maker {
 
 Form2::Form2(platform::Services& services, platform::Desktop& desktop, platform::Files& files)
-    : Form("Form2", "屏幕保护制作"),
+    : Form("Form2", tr("屏幕保护制作")),
       Frame1("Frame1", ""),
       Image1("Image1"),
-      Label2("Label2", "选择《确定》后可以进行《加入选择图片》步骤了！"),
-      Label1("Label1", "要进行新的屏幕保护制作吗？", &services.textMetrics),
-      Command1("Command1", "确定"),
-      Command2("Command2", "取消"),
+      Label2("Label2", tr("选择《确定》后可以进行《加入选择图片》步骤了！")),
+      Label1("Label1", tr("要进行新的屏幕保护制作吗？"), &services.textMetrics),
+      Command1("Command1", tr("确定")),
+      Command2("Command2", tr("取消")),
       m_services(services),
       m_files(files) {
     setBackColor(kDialogBackColor);

@@ -15,18 +15,18 @@
 namespace glint::maker {
 
 Form3::Form3(platform::Services& services, platform::Desktop& desktop, platform::Files& files)
-    : Form("Form3", "生成屏幕保护程序："),
+    : Form("Form3", tr("生成屏幕保护程序：")),
       Frame("Frame", ""),
-      Label2("Label2", "请按顺序操作：", &services.textMetrics),
-      Frame2("Frame2", "制作人留言：(是放在屏幕的最右上角)"),
-      Label3("Label3", "修改：", &services.textMetrics),
+      Label2("Label2", tr("请按顺序操作："), &services.textMetrics),
+      Frame2("Frame2", tr("制作人留言：(是放在屏幕的最右上角)")),
+      Label3("Label3", tr("修改："), &services.textMetrics),
       Text1("Text1", kVendorAddress),
-      Command1("Command1", "1、确定"),
+      Command1("Command1", tr("1、确定")),
       Label1("Label1", ">>>", &services.textMetrics),
-      Command3("Command3", "2、预览效果"),
+      Command3("Command3", tr("2、预览效果")),
       Label4("Label4", ">>>", &services.textMetrics),
-      Command2("Command2", "3、生成程序"),
-      Command4("Command4", "取消"),
+      Command2("Command2", tr("3、生成程序")),
+      Command4("Command4", tr("取消")),
       m_services(services),
       m_desktop(desktop),
       m_files(files) {
@@ -119,7 +119,7 @@ void Form3::build() {
     m_files.copyFile(package::ownFolderPath(m_services.ownFolder, "\\pb.sys"), packagePath("pb.cc"));
     package::appendQuotedLine(packagePath("kg.ini"), "1");
     package::appendQuotedLine(packagePath("timu.dat"), Text1.text());
-    Command1.setCaption("成功！");
+    Command1.setCaption(tr("成功！"));
 }
 
 // A failure stops the build where it is; what was written before it stays. Single files written
@@ -129,7 +129,7 @@ void Form3::Command1_Click() {
     try {
         build();
     } catch (const std::exception&) {
-        m_desktop.showMessage(*this, kFileNotFoundMessage);
+        m_desktop.showMessage(*this, tr(kFileNotFoundMessage));
     }
 }
 
@@ -137,7 +137,7 @@ void Form3::Command3_Click() {
     try {
         m_desktop.startProgram(packagePath("pb.cc"));
     } catch (const std::exception&) {
-        m_desktop.showMessage(*this, kFileNotFoundMessage);
+        m_desktop.showMessage(*this, tr(kFileNotFoundMessage));
     }
 }
 
@@ -145,9 +145,9 @@ void Form3::Command2_Click() {
     try {
         m_files.copyFile(package::ownFolderPath(m_services.ownFolder, "\\sp.sys"),
                          packagePath("setup.exe"));
-        Command2.setCaption("程序生成成功！");
+        Command2.setCaption(tr("程序生成成功！"));
     } catch (const std::exception&) {
-        m_desktop.showMessage(*this, kFileNotFoundMessage);
+        m_desktop.showMessage(*this, tr(kFileNotFoundMessage));
         return;
     }
     // The installer is in place whatever becomes of the single files; the message says what did.

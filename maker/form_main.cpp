@@ -1,6 +1,7 @@
 #include "maker/form_main.h"
 
 #include "package/paths.h"
+#include "maker/messages.h"
 #include "maker/vendor.h"
 
 namespace glint::maker {
@@ -29,7 +30,7 @@ FormMain::FormMain(platform::Services& services, platform::Desktop& desktop, pla
       Picture4("Picture4", platform::PictureBox::Border::None),
       Picture5("Picture5", platform::PictureBox::Border::None),
       Image1("Image1"),
-      Label1("Label1", "图片预览", &services.textMetrics),
+      Label1("Label1", tr("图片预览"), &services.textMetrics),
       Label3("Label3", "V1.0", &services.textMetrics),
       Label4("Label4", kVendorAddress, &services.textMetrics),
       CommonDialog1(desktop, *this),
@@ -40,7 +41,7 @@ FormMain::FormMain(platform::Services& services, platform::Desktop& desktop, pla
     setBackColor(platform::rgb(0, 0, 0));
     setBorderless(true);
     setClientSize(kClientWidth, kClientHeight);
-    setPicture(desktop.builtInPicture("background.jpg"));
+    setPicture(desktop.builtInPicture(artworkName("background.jpg")));
 
     const struct {
         platform::PictureBox& box;
@@ -54,7 +55,7 @@ FormMain::FormMain(platform::Services& services, platform::Desktop& desktop, pla
         {Picture3, "003_1.jpg", 4080, 3680},   {Picture4, "004_1.jpg", 4080, 4560},
     };
     for (const auto& b : buttons) {
-        b.box.setPicture(desktop.builtInPicture(b.builtIn));
+        b.box.setPicture(desktop.builtInPicture(artworkName(b.builtIn)));
         place(b.box, b.left, b.top);
     }
     for (platform::PictureBox* box : {&Pic_shiji, &Picture1, &Picture2, &Picture3, &Picture4,
@@ -82,12 +83,12 @@ FormMain::FormMain(platform::Services& services, platform::Desktop& desktop, pla
     }
 
     menu_设定 = {"menu_设定",
-                 "设定",
-                 {{"menu_软件帮助", "软件帮助", [this] { menu_软件帮助_Click(); }},
+                 tr("设定"),
+                 {{"menu_软件帮助", tr("软件帮助"), [this] { menu_软件帮助_Click(); }},
                   {"menu_4", "-", nullptr},
-                  {"menu_访问软件网站", "访问软件网站", [this] { menu_访问软件网站_Click(); }},
+                  {"menu_访问软件网站", tr("访问软件网站"), [this] { menu_访问软件网站_Click(); }},
                   {"menu_3", "-", nullptr},
-                  {"menu_自动升级", "自动升级", nullptr}}};
+                  {"menu_自动升级", tr("自动升级"), nullptr}}};
 
     onLoad = [this] { Form_Load(); };
     onMouseDown = [this](const platform::MouseEvent& e) { Form_MouseDown(e); };
@@ -149,7 +150,10 @@ void FormMain::Pic_shiji_Click() {
     if (action) action();
 }
 
-void FormMain::menu_软件帮助_Click() { m_desktop.openDocument(ownPath("/pb.htm")); }
+// The help page in the language of the window: pb.htm, or beside it the English pb_en.htm.
+void FormMain::menu_软件帮助_Click() {
+    m_desktop.openDocument(ownPath(language::inChinese() ? "/pb.htm" : "/pb_en.htm"));
+}
 
 void FormMain::menu_访问软件网站_Click() { m_desktop.openDocument(kVendorAddress); }
 

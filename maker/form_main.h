@@ -87,6 +87,7 @@ private:
     std::string ownPath(const std::string& literal) const;
     // The base name of a hover-family button's pictures in the pic folder ("001", "guan").
     static std::string pictureBaseName(const platform::PictureBox& button);
+    static std::string artworkName(const std::string& name);
     void loadButtonPicture(platform::PictureBox& button, const char* suffix);
     // Tells the user why a file was not added: at once, or in the message after a drop.
     void report(const std::string& text);

@@ -4,8 +4,14 @@
 #include <exception>
 
 #include "maker/form_main.h"
+#include "maker/messages.h"
 
 namespace glint::maker {
+
+// The window's pictures hold words: in English they are the English set's, built in under "en/".
+std::string FormMain::artworkName(const std::string& name) {
+    return language::inChinese() ? name : "en/" + name;
+}
 
 std::string FormMain::pictureBaseName(const platform::PictureBox& button) {
     const std::string& name = button.name();
@@ -18,12 +24,14 @@ std::string FormMain::pictureBaseName(const platform::PictureBox& button) {
 // Every event loads the file anew; nothing is cached. A file that is missing or broken leaves the
 // button's current picture in place, and is reported once, not at every move of the pointer.
 void FormMain::loadButtonPicture(platform::PictureBox& button, const char* suffix) {
-    const std::string path = ownPath("\\pic\\" + pictureBaseName(button) + suffix);
+    const std::string path =
+        ownPath(std::string(language::inChinese() ? "\\pic\\" : "\\pic\\en\\") +
+                pictureBaseName(button) + suffix);
     try {
         button.setPicture(m_services.pictures.load(path));
     } catch (const std::exception&) {
         if (m_reportedPictures.insert(path).second) {
-            m_desktop.showMessage(*this, "按钮图片无法载入：" + path);
+            m_desktop.showMessage(*this, trf("按钮图片无法载入：%1", {path}));
         }
     }
 }

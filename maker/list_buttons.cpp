@@ -14,9 +14,9 @@ namespace glint::maker {
 namespace {
 
 constexpr const char* kPictureFilter =
-    "图片(*.bmp)|*.bmp|图片(*.jpg)|*.jpg|图片(*.jpeg)|*.jpeg|所有文件(*.*)|*.*";
+    N_("图片(*.bmp)|*.bmp|图片(*.jpg)|*.jpg|图片(*.jpeg)|*.jpeg|所有文件(*.*)|*.*");
 constexpr const char* kMusicFilter =
-    "音乐(*.mp3)|*.mp3|音乐(*.wma)|*.wma|音乐(*.wav)|*.wav|所有文件(*.*)|*.*";
+    N_("音乐(*.mp3)|*.mp3|音乐(*.wma)|*.wma|音乐(*.wav)|*.wav|所有文件(*.*)|*.*");
 
 }  // namespace
 
@@ -32,11 +32,11 @@ void FormMain::report(const std::string& text) {
 // a list hold a character its code page lacks: the player would look for another file.
 bool FormMain::refuseUnlistablePath(const std::string& path) {
     if (path.find_first_of("\r\n") != std::string::npos) {
-        report("文件名中含有换行符，无法加入列表：" + path);
+        report(trf("文件名中含有换行符，无法加入列表：%1", {path}));
         return true;
     }
     if (!package::listCanHold(path)) {
-        report("文件名中含有系统代码页无法表示的字符，无法加入列表：" + path);
+        report(trf("文件名中含有系统代码页无法表示的字符，无法加入列表：%1", {path}));
         return true;
     }
     return false;
@@ -48,7 +48,7 @@ bool FormMain::appendToList(const std::string& listLiteral, const std::string& p
         package::appendQuotedLine(list, path);
         return true;
     } catch (const package::FileError&) {
-        report("无法写入列表文件：" + list);
+        report(trf("无法写入列表文件：%1", {list}));
         return false;
     }
 }
@@ -63,7 +63,7 @@ FormMain::Addition FormMain::addPicture(const std::string& chosen) {
         format = loaded.format;
         Image1.setPicture(std::move(loaded.picture));
     } catch (const std::exception&) {
-        report("无法读取图片：" + chosen);
+        report(trf("无法读取图片：%1", {chosen}));
         return Addition::NotAdded;
     }
     const std::string listed = pictureToList(chosen, format);
@@ -84,7 +84,7 @@ FormMain::Addition FormMain::addMusic(const std::string& chosen) {
 
 void FormMain::Picture1_Click() {
     returnToNormal(Picture1);
-    CommonDialog1.Filter = kPictureFilter;
+    CommonDialog1.Filter = tr(kPictureFilter);
     CommonDialog1.ShowOpen();
     const std::string chosen = CommonDialog1.FileName;
     CommonDialog1.FileName = "";
@@ -95,7 +95,7 @@ void FormMain::Picture1_Click() {
 
 void FormMain::Picture2_Click() {
     returnToNormal(Picture2);
-    CommonDialog1.Filter = kMusicFilter;
+    CommonDialog1.Filter = tr(kMusicFilter);
     CommonDialog1.ShowOpen();
     const std::string chosen = CommonDialog1.FileName;
     CommonDialog1.FileName = "";

@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QPixmap>
 
+#include "language/translate.h"
 #include "maker/form_main.h"
 #include "platform/files.h"
 #include "platform/qt/chinese_texts.h"
@@ -29,6 +30,7 @@ QString builtIn(const char* name) {
 
 int main(int argc, char* argv[]) {
     namespace qt = glint::platform::qt;
+    glint::language::useDesktopLanguage();
     QApplication app(argc, argv);
     QApplication::setWindowIcon(QIcon(builtIn("icon.png")));
     const qt::ChineseTexts chinese;

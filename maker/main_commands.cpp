@@ -20,7 +20,7 @@ void FormMain::Picture4_Click() {
     try {
         m_desktop.startProgram(ownPath(std::string(kPackageFolderLiteral) + "\\setup.exe"));
     } catch (const std::exception&) {
-        m_desktop.showMessage(*this, kFileNotFoundMessage);
+        m_desktop.showMessage(*this, tr(kFileNotFoundMessage));
     }
 }
 

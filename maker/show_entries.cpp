@@ -42,20 +42,20 @@ std::vector<package::ShowEntry> showEntries(platform::Files& files,
         return package::namedPath(packageFolder, name);
     };
     if (files.kindOf(path("pb.cc")) == platform::EntryKind::Missing) {
-        throw ShowNotReady(kSingleFilesNeedBuildMessage);
+        throw ShowNotReady(tr(kSingleFilesNeedBuildMessage));
     }
     std::vector<package::ShowEntry> entries;
     std::map<std::string, std::string> nameOf{{"pb.cc", "pb.cc"}};  // folded -> stored name
     std::map<std::string, std::vector<std::string>> textsOf;
     for (const std::string list : kLists) {
         if (files.kindOf(path(list)) == platform::EntryKind::Missing) {
-            throw ShowNotReady(kSingleFilesNeedBuildMessage);
+            throw ShowNotReady(tr(kSingleFilesNeedBuildMessage));
         }
         try {
             textsOf[list] = package::readQuotedTexts(path(list));
         } catch (const std::exception&) {
-            throw ShowNotReady(std::string(kSingleFilesNotMade) + "读不出作品文件夹里的" +
-                               quotedName(list) + "。");
+            throw ShowNotReady(tr(kSingleFilesNotMade) +
+                               trf("读不出作品文件夹里的%1。", {quotedName(list)}));
         }
         entries.push_back({list, "", quotedLines(textsOf[list])});
         nameOf[list] = list;
@@ -63,20 +63,23 @@ std::vector<package::ShowEntry> showEntries(platform::Files& files,
     for (const char* list : kNamingLists) {
         for (const std::string& name : textsOf[list]) {
             if (!package::isStorableName(name)) {
-                throw ShowNotReady(std::string(kSingleFilesNotMade) + "文件名" + quotedName(name) +
-                                   "在 Windows 上不能用，请给这个文件改名后重新加入。");
+                throw ShowNotReady(
+                    tr(kSingleFilesNotMade) +
+                    trf("文件名%1在 Windows 上不能用，请给这个文件改名后重新加入。",
+                        {quotedName(name)}));
             }
             const auto [stored, added] = nameOf.try_emplace(folded(name), name);
             if (!added && stored->second == name) continue;  // listed again: stored once
             if (!added) {
-                throw ShowNotReady(std::string(kSingleFilesNotMade) + quotedName(stored->second) +
-                                   "和" + quotedName(name) +
-                                   "只差大小写，在 Windows 上是同一个文件，"
-                                   "请给其中一个改名后重新加入。");
+                throw ShowNotReady(tr(kSingleFilesNotMade) +
+                                   trf("%1和%2只差大小写，在 Windows 上是同一个文件，"
+                                       "请给其中一个改名后重新加入。",
+                                       {quotedName(stored->second), quotedName(name)}));
             }
             if (files.kindOf(path(name)) != platform::EntryKind::File) {
-                throw ShowNotReady(std::string(kSingleFilesNotMade) + "作品文件夹里缺少" +
-                                   quotedName(name) + "，请再点一次“1、确定”。");
+                throw ShowNotReady(tr(kSingleFilesNotMade) +
+                                   trf("作品文件夹里缺少%1，请再点一次“1、确定”。",
+                                       {quotedName(name)}));
             }
             entries.push_back({name, path(name), std::nullopt});
         }

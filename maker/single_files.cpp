@@ -28,7 +28,7 @@ std::string packageFolder(std::string_view ownFolder) {
 }
 
 std::string notMade(const SystemPrograms& system) {
-    return "没有生成“" + system.showFileName + "”：";
+    return trf("没有生成“%1”：", {system.showFileName});
 }
 
 // The installer that begins the file, behind the shell header on Linux.
@@ -50,8 +50,8 @@ std::string writeFor(platform::Files& files, const SystemPrograms& system,
                      const std::vector<package::ShowEntry>& show, const std::string& folder) {
     for (const std::string* program : {&system.player, &system.installer}) {
         if (files.kindOf(*program) != platform::EntryKind::File) {
-            return notMade(system) + "制作器的文件夹里缺少 " + system.system + " 版的程序“" +
-                   *program + "”。";
+            return notMade(system) + trf("制作器的文件夹里缺少 %1 版的程序“%2”。",
+                                         {system.system, *program});
         }
     }
     const std::string target = package::namedPath(folder, system.showFileName);
@@ -60,7 +60,7 @@ std::string writeFor(platform::Files& files, const SystemPrograms& system,
         entries.insert(entries.end(), show.begin(), show.end());
         package::writeShowFile(target, stubOf(system), entries);
     } catch (const package::FileError& error) {
-        return notMade(system) + "无法读写“" + error.path() + "”。";
+        return notMade(system) + trf("无法读写“%1”。", {error.path()});
     } catch (const std::exception& error) {
         return notMade(system) + error.what();
     }

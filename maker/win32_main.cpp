@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "language/translate.h"
 #include "maker/form_main.h"
 #include "platform/files.h"
 #include "platform/win32/executable_folder.h"
@@ -22,6 +23,7 @@ constexpr int kHandHotSpotY = 1;
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     namespace win32 = glint::platform::win32;
+    glint::language::useDesktopLanguage();
     // Among the services a media player, which the authoring program never plays.
     win32::Win32Services platform(win32::executableFolder());
     win32::Win32Desktop desktop(platform.runtime());

@@ -6,6 +6,8 @@
 #include <QLibraryInfo>
 #include <QLocale>
 
+#include "language/translate.h"
+
 namespace glint::platform::qt {
 namespace {
 
@@ -15,23 +17,26 @@ constexpr const char* kChineseFonts[] = {"WenQuanYi Zen Hei", "Noto Sans CJK SC"
                                          "Source Han Sans SC", "Microsoft YaHei", "SimSun"};
 constexpr double kFontPoints = 9;
 
-void useChineseFont() {
+}  // namespace
+
+QFont programFont() {
     const QStringList installed = QFontDatabase::families();
     for (const char* family : kChineseFonts) {
         if (installed.contains(QString::fromUtf8(family))) {
             QFont font(QString::fromUtf8(family));
             font.setPointSizeF(kFontPoints);
-            QApplication::setFont(font);
-            return;
+            return font;
         }
     }
+    return QApplication::font();
 }
 
-}  // namespace
 
 ChineseTexts::ChineseTexts() {
-    useChineseFont();
-    if (m_qtTexts.load(QLocale(QLocale::Chinese, QLocale::China), "qtbase", "_",
+    QApplication::setFont(programFont());
+    // Qt's own texts (file dialog, standard buttons) are English as written.
+    if (language::inChinese() &&
+        m_qtTexts.load(QLocale(QLocale::Chinese, QLocale::China), "qtbase", "_",
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QApplication::installTranslator(&m_qtTexts);
     }
