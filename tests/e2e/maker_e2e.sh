@@ -15,7 +15,9 @@
 #           Enter keeps its default, the copy fitted to the screen is listed, built and shown
 #           filling the screen's width, and a new project removes it; a smaller HEIC is listed
 #           as its JPEG copy without a question.
-# usage: maker_e2e.sh CMAKE BUILD_DIR window|build|scaled|photos
+#   language: in the language LANG names (English or Chinese), the window's background, the
+#           build dialog's title and a message box, with screenshots kept in GLINT_SCREENSHOTS.
+# usage: maker_e2e.sh CMAKE BUILD_DIR window|build|scaled|photos|language
 # GLINT_WINDOWS_PROGRAMS=DIR puts DIR's pb.sys and sp.sys into the own folder's windows/ as make
 # dist does, so that generate writes both single files; GLINT_SHARED_SHOWS=DIR keeps them there.
 set -uo pipefail
@@ -120,6 +122,37 @@ if [[ $part == window ]]; then
   wait_end "$maker" 5 || fail "the close button did not end the program"
   ((status == 0)) || fail "the program ended with status $status"
   echo "ok: the close button ends the program with status 0"
+  exit 0
+fi
+
+if [[ $part == language ]]; then
+  case ${LANG:-} in
+  zh*) language=zh art=background.jpg build_title='生成屏幕保护程序：' ;;
+  *) language=en art=en/background.jpg build_title='Make the screensaver:' ;;
+  esac
+  kept=${GLINT_SCREENSHOTS:-$work}/$language && mkdir -p "$kept"
+  locate
+  shot && cp "$work/shot.png" "$kept/window.png"
+  # The hints under the work steps are the background's own.
+  convert "$work/shot.png" -crop "360x60+$((wx + 330))+$((wy + 340))" "$work/strip.png"
+  convert "$(dirname "$0")/../../assets/maker/generated/$art" -crop 360x60+330+340 \
+    "$work/strip-art.png"
+  differ=$(compare -metric AE -fuzz 6% "$work/strip.png" "$work/strip-art.png" null: 2>&1)
+  ((${differ%% *} < 50)) || fail "the window does not show $art ($differ pixels differ)"
+  at $step_x $step3_y click
+  wait_for 5 shown "$build_title" || fail "no build dialog titled $build_title"
+  sleep 0.5 && shot && cp "$work/shot.png" "$kept/build-dialog.png"
+  click_in "$build_title" 184 198  # its cancel button
+  wait_for 5 gone "$build_title" || fail "the build dialog did not close"
+  at $step_x $step4_y click
+  titled_glint() {
+    (($(xdotool search --onlyvisible --name '^Glint$' 2>/dev/null | wc -l) == 2))
+  }
+  wait_for 5 titled_glint || fail "no message box for an install before any build"
+  sleep 0.5 && shot && cp "$work/shot.png" "$kept/message.png"
+  xdotool key Return
+  echo "ok: in $language ($LANG) the window shows $art, the build dialog is \"$build_title\";" \
+    "screenshots in $kept"
   exit 0
 fi
 
