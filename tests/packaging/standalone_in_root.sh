@@ -67,8 +67,8 @@ print(len(loud) / 20, (sorted(loud)[len(loud) // 2] if loud else 0) / (16000 / m
   # screensaver) and closes the messages. Sets folder and entry: the installed show's.
   install_show() {
     "$@" 2>"$work/setup.err" &
-    local setup=$! answered=0 count
-    for _ in $(seq 60); do
+    local setup=$! answered=0 count deadline=$((SECONDS + 60))
+    while ((SECONDS < deadline)); do
       kill -0 "$setup" 2>/dev/null || break
       box=$(xdotool search --onlyvisible --name '^Glint 屏保安装$' 2>/dev/null | head -n 1)
       if [[ -n $box ]]; then
