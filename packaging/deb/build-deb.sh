@@ -5,8 +5,8 @@
 #                          and windows/pb.sys, windows/sp.sys from the Windows build, which the
 #                          authoring program puts into a show's single file for Windows
 #   /usr/bin/glintmaker    the launcher that runs the program in the user's own folder
-#   the menu entry, the icon in the hicolor theme, the AppStream metainfo, the manual page, the
-#   copyright file and the changelog.
+#   the menu entry, the icon in the hicolor theme, the AppStream metainfo, the manual page in
+#   English and in Chinese (man/zh_CN), the copyright file and the changelog.
 # Depends: the libraries the programs link against (dpkg-shlibdeps) and the packages holding what
 # they load at run time (runtime-needs), asked of this machine's dpkg and apt, so that a build on
 # any Debian release depends on that release's packages.
@@ -52,10 +52,12 @@ fill_in() {
   sed -e "s/@VERSION@/$version/g" -e "s/@DATE@/$(date -u -d "@$stamp" +%F)/g" \
     -e "s/@CHANGELOG_DATE@/$(LC_ALL=C date -u -R -d "@$stamp")/g" "$1"
 }
-mkdir -p "$root/usr/share/metainfo" "$root/usr/share/man/man1" "$root/usr/share/doc/glint"
+mkdir -p "$root/usr/share/metainfo" "$root/usr/share/man/man1" "$root/usr/share/man/zh_CN/man1" \
+  "$root/usr/share/doc/glint"
 fill_in "$here/org.example.glint.metainfo.xml.in" \
   >"$root/usr/share/metainfo/org.example.glint.metainfo.xml"
 gzip -9n <"$here/glintmaker.1" >"$root/usr/share/man/man1/glintmaker.1.gz"
+gzip -9n <"$here/glintmaker.zh_CN.1" >"$root/usr/share/man/zh_CN/man1/glintmaker.1.gz"
 install -m 644 "$here/copyright" "$root/usr/share/doc/glint/copyright"
 install -D -m 644 "$here/lintian-overrides" "$root/usr/share/lintian/overrides/glint"
 fill_in "$here/changelog.in" | gzip -9n >"$root/usr/share/doc/glint/changelog.gz"

@@ -2,7 +2,9 @@
 ; for the current user under %LOCALAPPDATA%\Programs\Glint, where the user can write, so that the
 ; program writes its packages into the folder "制作好的屏幕程序" beside it as anywhere else. A
 ; Start-menu shortcut and an entry among the user's installed programs, with an uninstaller that
-; removes what was installed and asks whether to keep the shows the user made.
+; removes what was installed and asks whether to keep the shows the user made. Setup and uninstaller
+; speak the user's interface language as the authoring program does: Simplified Chinese for any
+; Chinese, English for every other, without asking.
 ; makensis -DVERSION=1.0 -DVERSION4=1.0.0.0 -DDIST=dist-win32 -DICON=icon.ico -DOUTFILE=setup.exe glint-setup.nsi
 
 Unicode true
@@ -13,25 +15,36 @@ SetCompressor /SOLID lzma
 !include "MUI2.nsh"
 !include "LogicLib.nsh"
 
-!define NAME "Glint 屏幕保护制作"
+!define NAME_ZH "Glint 屏幕保护制作"
+!define NAME_EN "Glint Screensaver Maker"
 !define PUBLISHER "Glint"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Glint"
 !define PACKAGES "制作好的屏幕程序"
-!define SHORTCUT "$SMPROGRAMS\${NAME}.lnk"
+; The Start-menu shortcut bears the name in the installing user's language. Setup removes the one
+; of the other language before making its own, so that a setup run again in the other language
+; leaves one shortcut; the uninstaller removes both.
+!define SHORTCUT "$SMPROGRAMS\$(GlintName).lnk"
+!define SHORTCUT_ZH "$SMPROGRAMS\${NAME_ZH}.lnk"
+!define SHORTCUT_EN "$SMPROGRAMS\${NAME_EN}.lnk"
 
-Name "${NAME}"
 OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\Glint"
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 BrandingText "Glint ${VERSION}"
 
 VIProductVersion "${VERSION4}"
-VIAddVersionKey /LANG=2052 "ProductName" "${NAME}"
-VIAddVersionKey /LANG=2052 "FileDescription" "${NAME} 安装程序"
+VIAddVersionKey /LANG=2052 "ProductName" "${NAME_ZH}"
+VIAddVersionKey /LANG=2052 "FileDescription" "${NAME_ZH} 安装程序"
 VIAddVersionKey /LANG=2052 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=2052 "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=2052 "CompanyName" "${PUBLISHER}"
 VIAddVersionKey /LANG=2052 "LegalCopyright" "Glint developers, MIT licence"
+VIAddVersionKey /LANG=1033 "ProductName" "${NAME_EN}"
+VIAddVersionKey /LANG=1033 "FileDescription" "${NAME_EN} Setup"
+VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=1033 "CompanyName" "${PUBLISHER}"
+VIAddVersionKey /LANG=1033 "LegalCopyright" "Glint developers, MIT licence"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
@@ -44,7 +57,37 @@ VIAddVersionKey /LANG=2052 "LegalCopyright" "Glint developers, MIT licence"
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
+; English first: the language of every user whose interface language is neither.
+!insertmacro MUI_LANGUAGE "English"
 !insertmacro MUI_LANGUAGE "SimpChinese"
+
+LangString GlintName ${LANG_ENGLISH} "${NAME_EN}"
+LangString GlintName ${LANG_SIMPCHINESE} "${NAME_ZH}"
+LangString KeepShows ${LANG_ENGLISH} \
+  "Keep the screensavers you made in the folder “${PACKAGES}”?$\r$\n$\r$\nChoose No to delete them."
+LangString KeepShows ${LANG_SIMPCHINESE} \
+  "保留您在“${PACKAGES}”文件夹中制作的屏幕保护程序吗？$\r$\n$\r$\n选“否”将删除它们。"
+Name "$(GlintName)"
+
+; Chinese when the user's interface language is any Chinese (primary language LANG_CHINESE, 4),
+; else English: the authoring program's own rule.
+!macro PickLanguage
+  System::Call 'kernel32::GetUserDefaultUILanguage() i .r0'
+  IntOp $0 $0 & 0x3FF
+  ${If} $0 = 4
+    StrCpy $LANGUAGE ${LANG_SIMPCHINESE}
+  ${Else}
+    StrCpy $LANGUAGE ${LANG_ENGLISH}
+  ${EndIf}
+!macroend
+
+Function .onInit
+  !insertmacro PickLanguage
+FunctionEnd
+
+Function un.onInit
+  !insertmacro PickLanguage
+FunctionEnd
 
 Section "Glint"
   SetShellVarContext current
@@ -67,9 +110,11 @@ Section "Glint"
   SetOutPath "$INSTDIR"
 
   WriteUninstaller "$INSTDIR\uninstall.exe"
+  Delete "${SHORTCUT_ZH}"
+  Delete "${SHORTCUT_EN}"
   CreateShortcut "${SHORTCUT}" "$INSTDIR\glintmaker.exe" "" "$INSTDIR\glintmaker.exe" 0
 
-  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${NAME}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "$(GlintName)"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\glintmaker.exe,0"
@@ -82,7 +127,8 @@ SectionEnd
 
 Section "Uninstall"
   SetShellVarContext current
-  Delete "${SHORTCUT}"
+  Delete "${SHORTCUT_ZH}"
+  Delete "${SHORTCUT_EN}"
   Delete "$INSTDIR\glintmaker.exe"
   Delete "$INSTDIR\pb.sys"
   Delete "$INSTDIR\sp.sys"
@@ -99,9 +145,7 @@ Section "Uninstall"
   Call un.PackagesHoldFiles
   Pop $0
   ${If} $0 == 1
-    MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON1 \
-      "保留您在“${PACKAGES}”文件夹中制作的屏幕保护程序吗？$\r$\n$\r$\n选“否”将删除它们。" \
-      /SD IDYES IDYES keep
+    MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON1 "$(KeepShows)" /SD IDYES IDYES keep
     RMDir /r "$INSTDIR\${PACKAGES}"
     keep:
   ${Else}

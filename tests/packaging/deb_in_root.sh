@@ -81,6 +81,15 @@ for program in /usr/lib/glint/glintmaker /usr/lib/glint/pb.sys /usr/lib/glint/sp
 done
 [[ $(command -v glintmaker) == /usr/bin/glintmaker ]] || fail "no glintmaker on the PATH"
 echo "ok: apt installs the package and its Depends; the programs find their libraries"
+for page in /usr/share/man/man1/glintmaker.1.gz /usr/share/man/zh_CN/man1/glintmaker.1.gz; do
+  grep -qxF "$page" "$test_dir/files" || fail "the package lacks the manual page $page"
+done
+entry=/usr/share/applications/org.example.glint.desktop
+grep -qx 'Name=Glint Screensaver Maker' "$entry" && grep -qx 'Name\[zh_CN\]=Glint 屏幕保护制作' "$entry" ||
+  fail "the menu entry lacks its English or its Chinese name"
+grep -q '<name xml:lang="zh-CN">Glint 屏幕保护制作</name>' /usr/share/metainfo/org.example.glint.* ||
+  fail "the AppStream metainfo lacks its Chinese name"
+echo "ok: the manual page, the menu entry and the metainfo are in English and in Chinese"
 
 # The test's own tools, after the check above, so that they cannot stand in for a Depends.
 apt-get install -y -qq --no-install-recommends xvfb openbox x11-utils xdotool >"$log" 2>&1 ||

@@ -3,8 +3,9 @@
 # programs under %LOCALAPPDATA%\Programs\Glint with the empty package folder, a Start-menu
 # shortcut and an entry among the user's installed programs; the installed glintmaker.exe starts
 # and shows its window; the uninstaller removes the programs, the shortcut and the entry, and
-# (silent, so nobody said otherwise) keeps a show the user made. Skipped (one SKIP line) where this
-# machine cannot run 32-bit x86 programs, as Wine's 32-bit half needs.
+# (silent, so nobody said otherwise) keeps a show the user made; on an English desktop the
+# shortcut is named in English. Skipped (one SKIP line) where this machine cannot run 32-bit x86
+# programs, as Wine's 32-bit half needs.
 # usage: windows_setup_wine.sh SETUP_EXE
 set -uo pipefail
 setup=$(cd "$(dirname "${1:?usage: windows_setup_wine.sh SETUP_EXE}")" && pwd)/$(basename "$1")
@@ -36,8 +37,8 @@ for name in glintmaker.exe pb.sys sp.sys pb.htm pic/001_1.jpg uninstall.exe; do
   [[ -f $installed/$name ]] || fail "the installation lacks $name"
 done
 [[ -d $installed/制作好的屏幕程序 ]] || fail "no package folder beside the program"
-shortcut=$(ls "$programs"/*.lnk 2>/dev/null | grep Glint | head -n1)
-[[ -n $shortcut ]] || fail "no Start-menu shortcut in $programs"
+shortcut="$programs/Glint 屏幕保护制作.lnk"
+[[ -f $shortcut ]] || fail "no Chinese Start-menu shortcut: $(ls "$programs")"
 wine reg query "$entry" /v UninstallString >/dev/null 2>&1 || fail "no entry among installed programs"
 echo "ok: setup /S installs the programs, the package folder, the shortcut and the entry"
 
@@ -61,4 +62,8 @@ done
 wine reg query "$entry" >/dev/null 2>&1 && fail "the uninstaller left the entry"
 [[ -f $installed/制作好的屏幕程序/pb.dat ]] || fail "the silent uninstaller removed the user's show"
 echo "ok: the uninstaller removes what setup installed and keeps the user's show"
+
+LC_ALL=en_US.UTF-8 wine_run 120 "$setup" /S || fail "the English installation ended with status $?"
+[[ -f "$programs/Glint Screensaver Maker.lnk" ]] || fail "no English Start-menu shortcut: $(ls "$programs")"
+echo "ok: on an English desktop setup names the Start-menu shortcut in English"
 echo "PASS: the Windows setup installs, starts and uninstalls Glint under Wine"
