@@ -20,29 +20,22 @@ constexpr int kButtonQuality = 90;
 // The sizes of the program's icon in the desktop's icon theme (icons/glint-SIZE.png).
 constexpr std::array<int, 7> kThemeIconSizes{16, 24, 32, 48, 64, 128, 256};
 
-constexpr std::array<const char16_t*, 4> kStepCaptions{u"加入选择图片", u"加入背景音乐",
-                                                       u"生成程序", u"安装"};
-
 }  // namespace
 
 ArtworkSet::ArtworkSet(const Palette& palette, const WindowLayout& layout, const ArtFonts& fonts)
     : m_palette(palette), m_layout(layout), m_fonts(fonts) {}
 
 bool ArtworkSet::writeTo(const QDir& folder, QString& failure) const {
-    for (const QString& sub : {QStringLiteral("pic"), QStringLiteral("icons")}) {
+    for (const QString& sub :
+         {QStringLiteral("pic"), QStringLiteral("icons"), QStringLiteral("en/pic")}) {
         if (!folder.mkpath(sub)) {
             failure = folder.filePath(sub) + QStringLiteral(": cannot create");
             return false;
         }
     }
-    const BackgroundPainter background(m_palette, m_layout, m_fonts);
-    const QImage bare = background.paintBare();
-    const ButtonPainter buttons(m_palette, m_fonts, bare);
     const IconPainter icons;
-    return saveJpeg(background.paintFinished(bare), folder.filePath("background.jpg"),
-                    kBackgroundQuality, failure) &&
-           saveJpeg(buttons.helpButton(m_layout.help), folder.filePath("shiji.jpg"), kButtonQuality,
-                    failure) &&
+    return writeWindow(folder, ArtTexts::chinese(), failure) &&
+           writeWindow(folder, ArtTexts::english(), failure) &&
            saveJpeg(SamplePhotoPainter(m_layout.samplePhoto).paint(),
                     folder.filePath("sample_photo.jpg"), kBackgroundQuality, failure) &&
            savePng(icons.windowIcon(), folder.filePath("icon.png"), failure) &&
@@ -50,7 +43,20 @@ bool ArtworkSet::writeTo(const QDir& folder, QString& failure) const {
            savePng(icons.handCursor(), folder.filePath("hand.png"), failure) &&
            savePng(icons.questionBubble(), folder.filePath("question.png"), failure) &&
            saveBytes(HelpPage().html(), folder.filePath("pb.htm"), failure) &&
-           writeButtons(folder, bare, failure) && writeThemeIcons(folder, failure);
+           saveBytes(HelpPage().englishHtml(), folder.filePath("pb_en.htm"), failure) &&
+           writeThemeIcons(folder, failure);
+}
+
+bool ArtworkSet::writeWindow(const QDir& folder, const ArtTexts& texts, QString& failure) const {
+    const QDir into(folder.filePath(texts.folder));
+    const BackgroundPainter background(m_palette, m_layout, m_fonts, texts);
+    const QImage bare = background.paintBare();
+    const ButtonPainter buttons(m_palette, m_fonts, texts, bare);
+    return saveJpeg(background.paintFinished(bare), into.filePath("background.jpg"),
+                    kBackgroundQuality, failure) &&
+           saveJpeg(buttons.helpButton(m_layout.help), into.filePath("shiji.jpg"), kButtonQuality,
+                    failure) &&
+           writeButtons(into, buttons, failure);
 }
 
 bool ArtworkSet::writeThemeIcons(const QDir& folder, QString& failure) const {
@@ -64,8 +70,8 @@ bool ArtworkSet::writeThemeIcons(const QDir& folder, QString& failure) const {
     return true;
 }
 
-bool ArtworkSet::writeButtons(const QDir& folder, const QImage& bare, QString& failure) const {
-    const ButtonPainter buttons(m_palette, m_fonts, bare);
+bool ArtworkSet::writeButtons(const QDir& folder, const ButtonPainter& buttons,
+                              QString& failure) const {
     const auto save = [&](const QImage& picture, const QString& name) {
         return saveJpeg(picture, folder.filePath(QStringLiteral("pic/") + name), kButtonQuality,
                         failure);
@@ -74,8 +80,7 @@ bool ArtworkSet::writeButtons(const QDir& folder, const QImage& bare, QString& f
         const QString suffix = hot ? QStringLiteral("_2.jpg") : QStringLiteral("_1.jpg");
         for (int i = 0; i < 4; ++i) {
             const QImage step =
-                buttons.stepButton(m_layout.steps[static_cast<size_t>(i)], i + 1,
-                                   QString::fromUtf16(kStepCaptions[static_cast<size_t>(i)]), hot);
+                buttons.stepButton(m_layout.steps[static_cast<size_t>(i)], i + 1, hot);
             if (!save(step, QStringLiteral("00%1").arg(i + 1) + suffix)) return false;
         }
         if (!save(buttons.newProductionButton(m_layout.newProduction, hot),

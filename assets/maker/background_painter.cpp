@@ -10,14 +10,14 @@
 namespace glint::assets {
 
 BackgroundPainter::BackgroundPainter(const Palette& palette, const WindowLayout& layout,
-                                     const ArtFonts& fonts)
-    : m_palette(palette), m_layout(layout), m_fonts(fonts) {}
+                                     const ArtFonts& fonts, const ArtTexts& texts)
+    : m_palette(palette), m_layout(layout), m_fonts(fonts), m_texts(texts) {}
 
 QImage BackgroundPainter::paintBare() const {
     QImage picture = newPicture(m_layout.window.width(), m_layout.window.height(), Qt::black);
     QPainter painter(&picture);
-    WorkAreaPainter(m_palette, m_layout, m_fonts).paint(painter);
-    BannerPainter(m_palette, m_layout, m_fonts).paint(painter);
+    WorkAreaPainter(m_palette, m_layout, m_fonts, m_texts).paint(painter);
+    BannerPainter(m_palette, m_layout, m_fonts, m_texts).paint(painter);
 
     // The window has no system frame: a one-pixel edge keeps it apart from what lies behind.
     painter.setPen(m_palette.windowEdge);

@@ -8,6 +8,7 @@
 #include <QImage>
 
 #include "art_fonts.h"
+#include "art_texts.h"
 #include "palette.h"
 #include "window_layout.h"
 
@@ -15,7 +16,8 @@ namespace glint::assets {
 
 class BackgroundPainter {
 public:
-    BackgroundPainter(const Palette& palette, const WindowLayout& layout, const ArtFonts& fonts);
+    BackgroundPainter(const Palette& palette, const WindowLayout& layout, const ArtFonts& fonts,
+                      const ArtTexts& texts);
 
     QImage paintBare() const;
     QImage paintFinished(const QImage& bare) const;
@@ -24,6 +26,7 @@ private:
     const Palette& m_palette;
     const WindowLayout& m_layout;
     const ArtFonts& m_fonts;
+    const ArtTexts& m_texts;
 };
 
 }  // namespace glint::assets

@@ -9,8 +9,8 @@
 namespace glint::assets {
 
 BannerPainter::BannerPainter(const Palette& palette, const WindowLayout& layout,
-                             const ArtFonts& fonts)
-    : m_palette(palette), m_layout(layout), m_fonts(fonts) {}
+                             const ArtFonts& fonts, const ArtTexts& texts)
+    : m_palette(palette), m_layout(layout), m_fonts(fonts), m_texts(texts) {}
 
 void BannerPainter::paint(QPainter& painter) const {
     const double width = m_layout.window.width();
@@ -42,7 +42,7 @@ void BannerPainter::paintTitleStrip(QPainter& painter) const {
 
     paintAppGlyph(painter, QRectF(8, 6, 16, 16));
     drawLine(painter, QRectF(30, 0, 300, height - 1), m_fonts.font(12), m_palette.textSoft,
-             Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Glint 相册屏保制作器"));
+             Qt::AlignLeft | Qt::AlignVCenter, m_texts.title);
 }
 
 void BannerPainter::paintBannerLight(QPainter& painter) const {
@@ -93,9 +93,9 @@ void BannerPainter::paintName(QPainter& painter) const {
     paintAppGlyph(painter, QRectF(16, 40, 44, 44));
 
     const QFont tagline = m_fonts.font(11);
-    drawLine(painter, QRectF(70, 36, 260, 14), tagline, m_palette.textDim,
-             Qt::AlignLeft | Qt::AlignVCenter,
-             QStringLiteral("用照片和音乐，做一个您自己的屏幕保护程序"));
+    // Ending clear of the sparkle at x = 330.
+    drawLine(painter, QRectF(70, 36, 250, 14), tagline, m_palette.textDim,
+             Qt::AlignLeft | Qt::AlignVCenter, m_texts.tagline);
 
     // The wordmark, filled with a gradient from white to the theme's cyan.
     const QFont mark = m_fonts.font(32, true);
@@ -109,11 +109,14 @@ void BannerPainter::paintName(QPainter& painter) const {
     painter.fillPath(word.translated(1, 1), withAlpha(Qt::black, 150));
     painter.fillPath(word, shine);
 
-    const QFont name = m_fonts.font(22, true);
+    // The name ends at least 6 pixels before the version tag.
     const double nameLeft = 68 + word.boundingRect().width() + 12;
-    requireGlyphs(name, QStringLiteral("屏保制作"));
+    const double tagLeft = m_layout.version.left() - 4;
+    const QFont name =
+        fittedFont(m_fonts.font(22, true), m_texts.productName, tagLeft - 6 - nameLeft);
+    requireGlyphs(name, m_texts.productName);
     QPainterPath title;
-    title.addText(QPointF(nameLeft, baseline - 1), name, QStringLiteral("屏保制作"));
+    title.addText(QPointF(nameLeft, baseline - 1), name, m_texts.productName);
     painter.fillPath(title.translated(1, 1), withAlpha(Qt::black, 150));
     painter.fillPath(title, m_palette.textBright);
     painter.restore();

@@ -16,9 +16,9 @@ constexpr double kDiscRadius = 9.5;
 
 }  // namespace
 
-ButtonPainter::ButtonPainter(const Palette& palette, const ArtFonts& fonts,
+ButtonPainter::ButtonPainter(const Palette& palette, const ArtFonts& fonts, const ArtTexts& texts,
                              const QImage& bareBackground)
-    : m_palette(palette), m_fonts(fonts), m_bare(bareBackground) {}
+    : m_palette(palette), m_fonts(fonts), m_texts(texts), m_bare(bareBackground) {}
 
 QImage ButtonPainter::baseFor(const QRect& place) const {
     QImage picture = m_bare.copy(place);
@@ -64,10 +64,9 @@ void ButtonPainter::paintFace(QImage& picture, const QString& caption, bool hot)
              Qt::AlignCenter, caption);
 }
 
-QImage ButtonPainter::stepButton(const QRect& place, int number, const QString& caption,
-                                 bool hot) const {
+QImage ButtonPainter::stepButton(const QRect& place, int number, bool hot) const {
     QImage picture = baseFor(place);
-    paintFace(picture, caption, hot);
+    paintFace(picture, m_texts.captions.at(static_cast<size_t>(number - 1)), hot);
     QPainter painter(&picture);
     const QRectF disc(kDiscCentre.x() - kDiscRadius, kDiscCentre.y() - kDiscRadius, kDiscRadius * 2,
                       kDiscRadius * 2);
@@ -79,7 +78,7 @@ QImage ButtonPainter::stepButton(const QRect& place, int number, const QString& 
 
 QImage ButtonPainter::newProductionButton(const QRect& place, bool hot) const {
     QImage picture = baseFor(place);
-    paintFace(picture, QStringLiteral("开始新的制作"), hot);
+    paintFace(picture, m_texts.newProduction, hot);
     QPainter painter(&picture);
     const QRectF arrow(kDiscCentre.x() - 5.5, kDiscCentre.y() - 5, 11, 11);
     paintDownArrow(painter, arrow, hot ? m_palette.titleBottom : m_palette.yellow);
@@ -131,7 +130,7 @@ QImage ButtonPainter::helpButton(const QRect& place) const {
     drawLine(painter, mark.translated(0, 0.5), font, Qt::white, Qt::AlignCenter,
              QStringLiteral("?"));
     drawLine(painter, QRectF(0, 30, place.width(), 13), m_fonts.font(11), m_palette.textSoft,
-             Qt::AlignCenter, QStringLiteral("帮助"));
+             Qt::AlignCenter, m_texts.help);
     return picture;
 }
 

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include "art_fonts.h"
+#include "art_texts.h"
 #include "palette.h"
 
 namespace glint::assets {
@@ -18,10 +19,11 @@ enum class TitleGlyph { Minus, Cross };
 
 class ButtonPainter {
 public:
-    ButtonPainter(const Palette& palette, const ArtFonts& fonts, const QImage& bareBackground);
+    ButtonPainter(const Palette& palette, const ArtFonts& fonts, const ArtTexts& texts,
+                  const QImage& bareBackground);
 
-    // A numbered step: the number in a disc on the left, the caption centred on the rest.
-    QImage stepButton(const QRect& place, int number, const QString& caption, bool hot) const;
+    // A numbered step (1 to 4): the number in a disc on the left, the caption centred on the rest.
+    QImage stepButton(const QRect& place, int number, bool hot) const;
     // "Start a new production": the same face with a down arrow in place of the number.
     QImage newProductionButton(const QRect& place, bool hot) const;
     // The minimise and close buttons; the normal picture repeats the background's glyph exactly.
@@ -36,6 +38,7 @@ private:
 
     const Palette& m_palette;
     const ArtFonts& m_fonts;
+    const ArtTexts& m_texts;
     const QImage& m_bare;
 };
 

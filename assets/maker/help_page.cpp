@@ -11,22 +11,14 @@ QByteArray HelpPage::html() const {
         "<meta name='viewport' content='width=device-width, initial-scale=1'>\n"
         "<title>Glint 相册屏保制作器 · 使用帮助</title>\n"
         "<style>\n";
-    page += style();
+    page += style(R"(15px/1.75 "WenQuanYi Zen Hei", "Microsoft YaHei", "PingFang SC", sans-serif)");
     page +=
         "</style>\n"
         "</head>\n"
         "<body>\n"
-        "<header>\n"
-        // The program's mark, drawn inline so that the page needs no picture file.
-        "  <svg class='mark' viewBox='0 0 32 32' width='48' height='48' aria-hidden='true'>\n"
-        "    <rect x='1' y='1' width='30' height='30' rx='7' fill='#1f7fa8'/>\n"
-        "    <rect x='6' y='9' width='20' height='16' rx='1.5' fill='#f6fbfd'/>\n"
-        "    <rect x='8' y='11' width='16' height='12' fill='#2a5f8c'/>\n"
-        "    <path d='M8 23 L13.8 16 L17 19.4 L19.5 17.6 L24 23 Z' fill='#102c44'/>\n"
-        "    <circle cx='20' cy='14.4' r='1.8' fill='#ffd65c'/>\n"
-        "    <path d='M25 2 Q25.9 7.1 30 8 Q25.9 8.9 25 14 Q24.1 8.9 20 8 Q24.1 7.1 25 2 Z'"
-        " fill='#fff3c4'/>\n"
-        "  </svg>\n"
+        "<header>\n";
+    page += mark();
+    page +=
         "  <div>\n"
         "    <h1>Glint 相册屏保制作器</h1>\n"
         "    <p class='lead'>用您自己的照片和一首喜欢的音乐，做一个只属于您的屏幕保护程序。</p>\n"
@@ -57,10 +49,23 @@ QByteArray HelpPage::html() const {
     return page;
 }
 
-QByteArray HelpPage::style() const {
-    return R"(  body { margin: 0; background: #eef3f7; color: #22313d;
-         font: 15px/1.75 "WenQuanYi Zen Hei", "Microsoft YaHei", "PingFang SC", sans-serif; }
-  header { display: flex; align-items: center; gap: 18px; padding: 26px 40px;
+QByteArray HelpPage::mark() const {
+    return "  <svg class='mark' viewBox='0 0 32 32' width='48' height='48' aria-hidden='true'>\n"
+           "    <rect x='1' y='1' width='30' height='30' rx='7' fill='#1f7fa8'/>\n"
+           "    <rect x='6' y='9' width='20' height='16' rx='1.5' fill='#f6fbfd'/>\n"
+           "    <rect x='8' y='11' width='16' height='12' fill='#2a5f8c'/>\n"
+           "    <path d='M8 23 L13.8 16 L17 19.4 L19.5 17.6 L24 23 Z' fill='#102c44'/>\n"
+           "    <circle cx='20' cy='14.4' r='1.8' fill='#ffd65c'/>\n"
+           "    <path d='M25 2 Q25.9 7.1 30 8 Q25.9 8.9 25 14 Q24.1 8.9 20 8 Q24.1 7.1 25 2 Z'"
+           " fill='#fff3c4'/>\n"
+           "  </svg>\n";
+}
+
+QByteArray HelpPage::style(const QByteArray& bodyFont) const {
+    return "  body { margin: 0; background: #eef3f7; color: #22313d;\n"
+           "         font: " +
+           bodyFont + "; }\n" +
+           R"(  header { display: flex; align-items: center; gap: 18px; padding: 26px 40px;
            background: linear-gradient(135deg, #0f2c48 0%, #14506e 60%, #1a7d8f 100%);
            color: #eaf5fa; }
   header h1 { margin: 0; font-size: 26px; letter-spacing: 1px; }

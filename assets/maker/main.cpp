@@ -2,7 +2,8 @@
 //
 // Paints every file of the authoring program's artwork into OUTPUT_FOLDER. With --mockup it also
 // writes a picture of the whole window put together from those files, and one with every button
-// highlighted beside it (FILE-hot.png).
+// highlighted beside it (FILE-hot.png), and the same two of the English window (FILE-en.png,
+// FILE-en-hot.png).
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,6 +12,7 @@
 #include <cstdio>
 
 #include "art_fonts.h"
+#include "art_texts.h"
 #include "artwork_set.h"
 #include "image_files.h"
 #include "palette.h"
@@ -51,9 +53,15 @@ int main(int argc, char** argv) {
     if (withMockup) {
         const WindowMockup mockup(layout, fonts);
         const QFileInfo target(arguments[2]);
-        const QString hotPath = target.dir().filePath(target.completeBaseName() + "-hot.png");
-        if (!savePng(mockup.compose(folder, false), target.filePath(), failure) ||
-            !savePng(mockup.compose(folder, true), hotPath, failure)) {
+        const auto path = [&](const char* suffix) {
+            return target.dir().filePath(target.completeBaseName() + suffix);
+        };
+        const ArtTexts chinese = ArtTexts::chinese();
+        const ArtTexts english = ArtTexts::english();
+        if (!savePng(mockup.compose(folder, chinese, false), target.filePath(), failure) ||
+            !savePng(mockup.compose(folder, chinese, true), path("-hot.png"), failure) ||
+            !savePng(mockup.compose(folder, english, false), path("-en.png"), failure) ||
+            !savePng(mockup.compose(folder, english, true), path("-en-hot.png"), failure)) {
             return fail(failure);
         }
     }

@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QRadialGradient>
+#include <cstdio>
 
 namespace glint::assets {
 
@@ -45,10 +46,27 @@ void drawLine(QPainter& painter, const QRectF& box, const QFont& font, const QCo
               Qt::Alignment alignment, const QString& text) {
     requireGlyphs(font, text);
     painter.save();
-    painter.setFont(font);
+    painter.setFont(fittedFont(font, text, box.width()));
     painter.setPen(colour);
     painter.drawText(box, static_cast<int>(alignment) | Qt::TextSingleLine, text);
     painter.restore();
+}
+
+QFont fittedFont(const QFont& font, const QString& text, double width) {
+    constexpr int kSmallestPixelSize = 9;
+    QFont fitted(font);
+    while (textWidth(fitted, text) > width) {
+        if (fitted.pixelSize() <= kSmallestPixelSize) {
+            qFatal("\"%s\" is %.1f pixels wide at %d pixels, its place %.1f", qPrintable(text),
+                   textWidth(fitted, text), fitted.pixelSize(), width);
+        }
+        fitted.setPixelSize(fitted.pixelSize() - 1);
+    }
+    if (fitted.pixelSize() != font.pixelSize()) {
+        std::fprintf(stderr, "glint_draw_artwork: \"%s\" drawn at %d pixels instead of %d to fit\n",
+                     qPrintable(text), fitted.pixelSize(), font.pixelSize());
+    }
+    return fitted;
 }
 
 double textWidth(const QFont& font, const QString& text) {

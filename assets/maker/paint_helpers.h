@@ -31,7 +31,12 @@ void softGlow(QPainter& painter, const QRectF& ellipse, const QColor& colour);
 // empty box be painted into a picture.
 void requireGlyphs(const QFont& font, const QString& text);
 
-// One line of text in the box with the given alignment.
+// The font, or the largest smaller size of it down to 9 pixels, in which the text's advance fits
+// the width; stops the generator when even that is too wide, rather than let a word be cut off or
+// run into its neighbours. A size made smaller is reported on stderr for the artwork's reviewer.
+QFont fittedFont(const QFont& font, const QString& text, double width);
+
+// One line of text in the box with the given alignment, in a size that fits the box's width.
 void drawLine(QPainter& painter, const QRectF& box, const QFont& font, const QColor& colour,
               Qt::Alignment alignment, const QString& text);
 

@@ -21,12 +21,13 @@ void label(QPainter& painter, const QRect& place, const QFont& font, const QColo
 WindowMockup::WindowMockup(const WindowLayout& layout, const ArtFonts& fonts)
     : m_layout(layout), m_fonts(fonts) {}
 
-QImage WindowMockup::compose(const QDir& artworkFolder, bool hot) const {
-    QImage window(artworkFolder.filePath("background.jpg"));
+QImage WindowMockup::compose(const QDir& artworkFolder, const ArtTexts& texts, bool hot) const {
+    const QDir set(artworkFolder.filePath(texts.folder));
+    QImage window(set.filePath("background.jpg"));
     window = window.convertToFormat(QImage::Format_RGB32);
     QPainter painter(&window);
     const auto place = [&](const QString& file, const QRect& where) {
-        painter.drawImage(where, QImage(artworkFolder.filePath(file)));
+        painter.drawImage(where, QImage(set.filePath(file)));
     };
     const QString suffix = hot ? QStringLiteral("_2.jpg") : QStringLiteral("_1.jpg");
     for (int i = 0; i < 4; ++i) {
@@ -38,10 +39,10 @@ QImage WindowMockup::compose(const QDir& artworkFolder, bool hot) const {
     place(QStringLiteral("pic/zuixiao") + suffix, m_layout.minimise);
     place(QStringLiteral("shiji.jpg"), m_layout.help);
     // The preview stretches whatever it shows to its own size.
-    place(QStringLiteral("sample_photo.jpg"), m_layout.preview);
+    painter.drawImage(m_layout.preview, QImage(artworkFolder.filePath("sample_photo.jpg")));
 
     const QFont font = m_fonts.font(12);
-    label(painter, m_layout.previewCaption, font, QColor(255, 255, 0), QStringLiteral("图片预览"));
+    label(painter, m_layout.previewCaption, font, QColor(255, 255, 0), texts.previewCaption);
     label(painter, m_layout.version, font, QColor(0xc0, 0xc0, 0xc0), QStringLiteral("V1.0"));
     label(painter, m_layout.webAddress, font, QColor(255, 255, 0),
           QStringLiteral("https://glint.example.org"));

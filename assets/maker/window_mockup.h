@@ -8,6 +8,7 @@
 #include <QImage>
 
 #include "art_fonts.h"
+#include "art_texts.h"
 #include "window_layout.h"
 
 namespace glint::assets {
@@ -16,8 +17,9 @@ class WindowMockup {
 public:
     WindowMockup(const WindowLayout& layout, const ArtFonts& fonts);
 
-    // `hot` shows every button highlighted, as if the pointer were over each one.
-    QImage compose(const QDir& artworkFolder, bool hot) const;
+    // The window in the texts' language; `hot` shows every button highlighted, as if the
+    // pointer were over each one.
+    QImage compose(const QDir& artworkFolder, const ArtTexts& texts, bool hot) const;
 
 private:
     const WindowLayout& m_layout;

@@ -3,7 +3,6 @@
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QStringList>
-#include <array>
 
 #include "glyphs.h"
 #include "paint_helpers.h"
@@ -14,24 +13,11 @@ namespace {
 constexpr double kBadgeRadius = 15;
 constexpr double kHintLeft = 428;
 
-struct StepText {
-    const char16_t* ordinal;
-    const char16_t* title;
-    const char16_t* hint;
-};
-
-constexpr std::array<StepText, 4> kSteps{{
-    {u"第一步", u"挑选照片", u"把喜欢的照片加入屏保，可以多次加入"},
-    {u"第二步", u"配上音乐", u"选一首乐曲，作为屏保的背景音乐"},
-    {u"第三步", u"生成屏保", u"先预览效果，满意后再生成程序"},
-    {u"第四步", u"安装使用", u"把做好的屏保安装到这台电脑上"},
-}};
-
 }  // namespace
 
 WorkAreaPainter::WorkAreaPainter(const Palette& palette, const WindowLayout& layout,
-                                 const ArtFonts& fonts)
-    : m_palette(palette), m_layout(layout), m_fonts(fonts) {}
+                                 const ArtFonts& fonts, const ArtTexts& texts)
+    : m_palette(palette), m_layout(layout), m_fonts(fonts), m_texts(texts) {}
 
 QRectF WorkAreaPainter::frame() const {
     const double top = m_layout.bannerBottom + 4;
@@ -83,9 +69,11 @@ void WorkAreaPainter::paintFrame(QPainter& painter) const {
     painter.fillRect(QRectF(h.left(), h.bottom(), h.width(), 1), m_palette.panelLine);
 
     // A heading on the right of the band, well clear of the web address on its left.
-    const QString heading = QStringLiteral("四步完成：选照片 → 配音乐 → 生成 → 安装");
-    const QFont font = m_fonts.font(12);
-    const QRectF headingBox(h.left(), h.top(), h.right() - 14 - h.left(), h.height());
+    // Its place begins past the web address and the room for the sparkle before the heading.
+    const QString& heading = m_texts.heading;
+    const double headingLeft = m_layout.webAddress.right() + 30;
+    const QRectF headingBox(headingLeft, h.top(), h.right() - 14 - headingLeft, h.height());
+    const QFont font = fittedFont(m_fonts.font(12), heading, headingBox.width());
     drawLine(painter, headingBox, font, m_palette.textSoft, Qt::AlignRight | Qt::AlignVCenter,
              heading);
     const double sparkleX = headingBox.right() - textWidth(font, heading) - 12;
@@ -120,7 +108,7 @@ void WorkAreaPainter::paintPreviewPanel(QPainter& painter) const {
     const double noteTop = m_layout.previewCaption.bottom() + 6;
     drawLine(painter, QRectF(panel.left(), noteTop, panel.width(), panel.bottom() - noteTop),
              m_fonts.font(11), m_palette.textDim, Qt::AlignHCenter | Qt::AlignVCenter,
-             QStringLiteral("这里显示您选择的图片"));
+             m_texts.previewNote);
     painter.restore();
 }
 
@@ -141,7 +129,6 @@ void WorkAreaPainter::paintStepTrail(QPainter& painter) const {
 
 void WorkAreaPainter::paintStep(QPainter& painter, int index) const {
     const QRect& button = m_layout.steps[static_cast<size_t>(index)];
-    const StepText& text = kSteps[static_cast<size_t>(index)];
     const QPointF centre = badgeCentre(index);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -154,7 +141,8 @@ void WorkAreaPainter::paintStep(QPainter& painter, int index) const {
     painter.drawRoundedRect(card.adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
 
     drawLine(painter, QRectF(card.left() + 6, card.top(), 40, card.height()), m_fonts.font(12),
-             m_palette.textDim, Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf16(text.ordinal));
+             m_palette.textDim, Qt::AlignLeft | Qt::AlignVCenter,
+             m_texts.ordinals[static_cast<size_t>(index)]);
 
     // The badge: a dark disc with a teal rim and the step's icon in light cyan.
     QRadialGradient disc(centre - QPointF(4, 5), kBadgeRadius * 1.4);
@@ -179,11 +167,14 @@ void WorkAreaPainter::paintStep(QPainter& painter, int index) const {
             break;
     }
 
+    // The title and the hint end 6 pixels inside the card.
     const double top = button.top() - 1;
-    drawLine(painter, QRectF(kHintLeft, top, 260, 16), m_fonts.font(13, true), m_palette.textBright,
-             Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf16(text.title));
-    drawLine(painter, QRectF(kHintLeft, top + 16, 260, 14), m_fonts.font(11), m_palette.textDim,
-             Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf16(text.hint));
+    const double width = card.right() - 6 - kHintLeft;
+    drawLine(painter, QRectF(kHintLeft, top, width, 16), m_fonts.font(13, true),
+             m_palette.textBright, Qt::AlignLeft | Qt::AlignVCenter,
+             m_texts.titles[static_cast<size_t>(index)]);
+    drawLine(painter, QRectF(kHintLeft, top + 16, width, 14), m_fonts.font(11), m_palette.textDim,
+             Qt::AlignLeft | Qt::AlignVCenter, m_texts.hints[static_cast<size_t>(index)]);
     painter.restore();
 }
 
@@ -201,10 +192,9 @@ void WorkAreaPainter::paintFooter(QPainter& painter) const {
     const QFont font = m_fonts.font(12);
     const QRectF lines(left, top + 8, f.right() - 14 - left, 18);
     drawLine(painter, lines, font, m_palette.textDim, Qt::AlignHCenter | Qt::AlignVCenter,
-             QStringLiteral("做好的屏保放在本程序旁的“制作好的屏幕程序”文件夹里"));
+             m_texts.footer[0]);
     drawLine(painter, lines.translated(0, 20), font, m_palette.textDim,
-             Qt::AlignHCenter | Qt::AlignVCenter,
-             QStringLiteral("有疑问？请点右上角的问号查看帮助"));
+             Qt::AlignHCenter | Qt::AlignVCenter, m_texts.footer[1]);
     painter.restore();
 }
 

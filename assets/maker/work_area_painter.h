@@ -8,6 +8,7 @@
 #include <QRectF>
 
 #include "art_fonts.h"
+#include "art_texts.h"
 #include "palette.h"
 #include "window_layout.h"
 
@@ -15,7 +16,8 @@ namespace glint::assets {
 
 class WorkAreaPainter {
 public:
-    WorkAreaPainter(const Palette& palette, const WindowLayout& layout, const ArtFonts& fonts);
+    WorkAreaPainter(const Palette& palette, const WindowLayout& layout, const ArtFonts& fonts,
+                    const ArtTexts& texts);
 
     void paint(QPainter& painter) const;
 
@@ -37,6 +39,7 @@ private:
     const Palette& m_palette;
     const WindowLayout& m_layout;
     const ArtFonts& m_fonts;
+    const ArtTexts& m_texts;
 };
 
 }  // namespace glint::assets

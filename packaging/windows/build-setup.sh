@@ -15,7 +15,7 @@ version=$(<"$build/glint-version.txt")
 # Windows wants four numbers in the program's version resource.
 IFS=. read -r major minor patch tweak <<<"$version"
 version4=${major:-0}.${minor:-0}.${patch:-0}.${tweak:-0}
-for name in glintmaker.exe pb.sys sp.sys pb.htm pic; do
+for name in glintmaker.exe pb.sys sp.sys pb.htm pb_en.htm pic/en; do
   [[ -e $dist/$name ]] || fail "$dist has no $name (make windows lays it)"
 done
 mkdir -p "$out"

@@ -34,7 +34,8 @@ if [[ ${1:-} == --as-user ]]; then
   }
   runs_from_own_folder || fail "the program does not run from $own"
   [[ -f $own/glintmaker && ! -L $own/glintmaker && -L $own/pb.sys && -d $own/pic/ &&
-    -f $own/pb.htm && -d $package ]] || fail "the own folder holds $(ls -l "$own")"
+    -f $own/pb.htm && -f $own/pb_en.htm && -f $own/pic/en/001_1.jpg && -d $package ]] ||
+    fail "the own folder holds $(ls -l "$own")"
   echo "ok: the menu entry's command starts the program from $own"
 
   listed() { [[ $(cat "$package/$1" 2>/dev/null) == "\"$2\""$'\r' ]]; }

@@ -33,7 +33,8 @@ installed=$local_data/Programs/Glint
 entry='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Glint'
 
 wine_run 120 "$setup" /S || fail "the silent installation ended with status $?"
-for name in glintmaker.exe pb.sys sp.sys pb.htm pic/001_1.jpg uninstall.exe; do
+for name in glintmaker.exe pb.sys sp.sys pb.htm pb_en.htm pic/001_1.jpg pic/en/001_1.jpg \
+  uninstall.exe; do
   [[ -f $installed/$name ]] || fail "the installation lacks $name"
 done
 [[ -d $installed/制作好的屏幕程序 ]] || fail "no package folder beside the program"
@@ -55,7 +56,7 @@ printf 'made by the user' >"$installed/制作好的屏幕程序/pb.dat"
 wine_run 120 "$installed/uninstall.exe" /S || fail "the silent uninstallation ended with status $?"
 # The uninstaller runs from a copy in the temporary folder: wait until it has finished.
 wineserver -w
-for name in glintmaker.exe pb.sys sp.sys pb.htm pic uninstall.exe; do
+for name in glintmaker.exe pb.sys sp.sys pb.htm pb_en.htm pic uninstall.exe; do
   [[ ! -e $installed/$name ]] || fail "the uninstaller left $name"
 done
 [[ ! -e $shortcut ]] || fail "the uninstaller left the shortcut"

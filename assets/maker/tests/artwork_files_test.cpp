@@ -1,22 +1,29 @@
 // Checks the committed artwork against what the authoring window needs of it: every file present at
 // its control's exact size, the places the window paints over left as it expects, and the help page
-// usable from disk.
+// usable from disk; the English set (en/, pb_en.htm) the same as the Chinese.
 
 #include <gtest/gtest.h>
 
 #include <QByteArray>
 #include <QColor>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QRect>
 #include <QString>
 #include <QStringConverter>
+#include <QStringList>
 #include <cstdlib>
+#include <vector>
 
 namespace glint::assets {
 namespace {
+
+// The folders of the window's two sets of pictures: Chinese and English.
+const QString kSets[] = {QString(), QStringLiteral("en/")};
 
 QString artworkPath(const QString& name) {
     return QDir(QStringLiteral(GLINT_MAKER_ARTWORK_DIR)).filePath(name);
@@ -94,32 +101,57 @@ TEST(ArtworkFiles, EveryPictureHasItsControlsExactSize) {
     }
 }
 
+TEST(ArtworkFiles, EveryChinesePictureOfTheWindowHasAnEnglishTwinOfItsSize) {
+    QStringList names{QStringLiteral("background.jpg"), QStringLiteral("shiji.jpg")};
+    for (QDirIterator pic(artworkPath(QStringLiteral("pic")), QDir::Files); pic.hasNext();) {
+        names << QStringLiteral("pic/") + QFileInfo(pic.next()).fileName();
+    }
+    ASSERT_EQ(names.size(), 16);
+    for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
+        QImageReader chinese(artworkPath(name));
+        QImageReader english(artworkPath(QStringLiteral("en/") + name));
+        ASSERT_TRUE(english.canRead()) << english.errorString().toStdString();
+        EXPECT_EQ(english.format(), chinese.format());
+        EXPECT_EQ(english.size(), chinese.size());
+    }
+}
+
 TEST(ArtworkFiles, LabelPlacesInTheBackgroundAreBlack) {
     // The window's opaque labels paint black boxes; anything else under them would show as a patch.
-    const QImage background = load(QStringLiteral("background.jpg"));
     const QRect previewCaption(56, 336, 48, 12);
     const QRect version(256, 72, 24, 12);
     const QRect webAddress(40, 104, 160, 12);
-    for (const QRect& place : {previewCaption, version, webAddress}) {
-        EXPECT_LT(meanLevel(background, place), 4.0) << place.x() << "," << place.y();
+    for (const QString& set : kSets) {
+        const QImage background = load(set + QStringLiteral("background.jpg"));
+        for (const QRect& place : {previewCaption, version, webAddress}) {
+            EXPECT_LT(meanLevel(background, place), 4.0) << set.toStdString() << place.x();
+        }
     }
 }
 
 TEST(ArtworkFiles, TitleButtonsMatchTheGlyphsUnderThem) {
-    const QImage background = load(QStringLiteral("background.jpg"));
-    EXPECT_LT(meanDifference(load(QStringLiteral("pic/guan_1.jpg")), background, {665, 13}), 8.0);
-    EXPECT_LT(meanDifference(load(QStringLiteral("pic/zuixiao_1.jpg")), background, {647, 13}),
-              8.0);
+    for (const QString& set : kSets) {
+        const QImage background = load(set + QStringLiteral("background.jpg"));
+        EXPECT_LT(
+            meanDifference(load(set + QStringLiteral("pic/guan_1.jpg")), background, {665, 13}),
+            8.0);
+        EXPECT_LT(
+            meanDifference(load(set + QStringLiteral("pic/zuixiao_1.jpg")), background, {647, 13}),
+            8.0);
+    }
 }
 
 TEST(ArtworkFiles, HighlightedButtonsAreBrighter) {
     const char* buttons[] = {"001", "002", "003", "004", "005", "guan", "zuixiao"};
-    for (const char* button : buttons) {
-        SCOPED_TRACE(button);
-        const QString name = QStringLiteral("pic/") + QString::fromUtf8(button);
-        const QImage normal = load(name + QStringLiteral("_1.jpg"));
-        const QImage hot = load(name + QStringLiteral("_2.jpg"));
-        EXPECT_GT(meanLevel(hot, hot.rect()), meanLevel(normal, normal.rect()) + 10);
+    for (const QString& set : kSets) {
+        for (const char* button : buttons) {
+            SCOPED_TRACE(set.toStdString() + button);
+            const QString name = set + QStringLiteral("pic/") + QString::fromUtf8(button);
+            const QImage normal = load(name + QStringLiteral("_1.jpg"));
+            const QImage hot = load(name + QStringLiteral("_2.jpg"));
+            EXPECT_GT(meanLevel(hot, hot.rect()), meanLevel(normal, normal.rect()) + 10);
+        }
     }
 }
 
@@ -168,22 +200,34 @@ TEST(ArtworkFiles, QuestionBubbleIsCutOutForTheDialog) {
     EXPECT_EQ(qAlpha(question.pixel(8, 12)), 255);
 }
 
-TEST(ArtworkFiles, HelpPageIsSelfContainedUtf8) {
-    QFile file(artworkPath(QStringLiteral("pb.htm")));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
-    auto decode = QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = decode(bytes);
-    EXPECT_FALSE(decode.hasError());
-    EXPECT_TRUE(text.contains(QStringLiteral("<meta charset=\"utf-8\">")));
-    // Opened from disk, possibly offline: nothing may be fetched from elsewhere.
-    for (const char* outside : {"src=", "<link", "@import", "url("}) {
-        EXPECT_FALSE(text.contains(QString::fromUtf8(outside), Qt::CaseInsensitive)) << outside;
-    }
-    // It explains the buttons by the captions the window shows.
-    for (const char* caption : {"加入选择图片", "加入背景音乐", "生成程序", "预览效果", "安装",
-                                "开始新的制作", "制作好的屏幕程序", "https://glint.example.org"}) {
-        EXPECT_TRUE(text.contains(QString::fromUtf8(caption))) << caption;
+TEST(ArtworkFiles, HelpPagesAreSelfContainedUtf8) {
+    const struct {
+        const char* page;
+        std::vector<const char*> captions;
+    } pages[] = {
+        {"pb.htm",
+         {"加入选择图片", "加入背景音乐", "生成程序", "预览效果", "安装", "开始新的制作",
+          "制作好的屏幕程序", "https://glint.example.org"}},
+        {"pb_en.htm",
+         {"Add pictures", "Add music", "Generate", "Preview", "Install", "New screensaver",
+          "制作好的屏幕程序", "https://glint.example.org"}},
+    };
+    for (const auto& page : pages) {
+        SCOPED_TRACE(page.page);
+        QFile file(artworkPath(QString::fromUtf8(page.page)));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        auto decode = QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString text = decode(file.readAll());
+        EXPECT_FALSE(decode.hasError());
+        EXPECT_TRUE(text.contains(QStringLiteral("<meta charset=\"utf-8\">")));
+        // Opened from disk, possibly offline: nothing may be fetched from elsewhere.
+        for (const char* outside : {"src=", "<link", "@import", "url("}) {
+            EXPECT_FALSE(text.contains(QString::fromUtf8(outside), Qt::CaseInsensitive)) << outside;
+        }
+        // It explains the buttons by the captions the window shows.
+        for (const char* caption : page.captions) {
+            EXPECT_TRUE(text.contains(QString::fromUtf8(caption))) << caption;
+        }
     }
 }
 
