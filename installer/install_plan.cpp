@@ -25,12 +25,12 @@ InstallPlan planInstall(const std::string& packageFolder) {
     std::set<std::string> seen;
     auto add = [&](const std::string& name) {
         if (!isPlainName(name)) {
-            throw InstallError("屏幕保护程序的列表里有无效的文件名：" + name);
+            throw InstallError(language::trf("屏幕保护程序的列表里有无效的文件名：%1", {name}));
         }
         const std::string path = package::namedPath(packageFolder, name);
         std::error_code error;
         if (!std::filesystem::is_regular_file(package::filePath(path), error)) {
-            throw InstallError("缺少文件：" + path);
+            throw InstallError(language::trf("缺少文件：%1", {path}));
         }
         if (seen.insert(name).second) plan.files.push_back(name);
     };
@@ -51,7 +51,7 @@ InstallPlan planInstall(const std::string& packageFolder) {
     } catch (const InstallError&) {
         throw;
     } catch (const std::exception& failure) {
-        throw InstallError(std::string("无法读取屏幕保护程序：") + failure.what());
+        throw InstallError(language::trf("无法读取屏幕保护程序：%1", {failure.what()}));
     }
     return plan;
 }

@@ -7,7 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "language/translate.h"
+
 namespace glint::installer {
+
+// The name a show without a caption goes by in menus and messages (tr() where shown).
+inline constexpr const char* kUnnamedShow = language::N_("Glint 屏保");
 
 // A package that cannot be installed, or an installation that failed. The message says what.
 class InstallError : public std::runtime_error {

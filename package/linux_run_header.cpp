@@ -47,6 +47,9 @@ private:
 // Run as `sh FILE`, `./FILE`, by dash, bash or busybox sh. The shell reads a script as it runs
 // it, so it never looks past the last `exit`: the binary parts that follow are never parsed.
 // Every tool it uses is on every Linux (head -c is not POSIX, but GNU and busybox have it).
+// It speaks before any program of ours runs, so it picks its language itself as the programs do
+// (language/language.cpp): Chinese for zh, C, POSIX or no locale, English for every other; each
+// message is written in both.
 constexpr const char* kScript = R"SCRIPT(#!/bin/sh
 # A Glint screensaver in one file. Start it with "sh FILE" to install the show for yourself
 # (no root needed). From byte 4096 on: the installer (its size and POSIX cksum below), then
@@ -57,18 +60,29 @@ self=$0
 case $self in ./*) self=${self#./} ;; esac
 case $self in /*) ;; *) self=$PWD/$self ;; esac
 dir=
+# The locale as gettext reads it: LANGUAGE's first entry counts only where it names a language.
+l=${LC_ALL:-${LC_MESSAGES:-${LANG:-}}}
+case ${l%%[_.@-]*} in '' | C | POSIX) ;; *) l=${LANGUAGE:-$l}; l=${l%%:*} ;; esac
+case ${l%%[_.@-]*} in '' | C | POSIX | zh) zh=1 ;; *) zh= ;; esac
 
+# fail CHINESE ENGLISH: the message in the language in use, and the end.
 fail() {
+  if [ -n "$zh" ]; then
+    set -- "$1" 'Glint 屏保安装'
+  else
+    set -- "$2" 'Glint Setup'
+  fi
   printf '%s\n' "$1" >&2
   # Started from a file manager nobody sees stderr.
   if [ ! -t 2 ] && [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] &&
     command -v zenity >/dev/null 2>&1; then
-    zenity --error --no-markup --title='Glint 屏保安装' --text="$1" >/dev/null 2>&1
+    zenity --error --no-markup --title="$2" --text="$1" >/dev/null 2>&1
   fi
   exit 1
 }
 damaged() {
-  fail "文件已损坏或不完整，请重新下载或重新复制一份：$self"
+  fail "文件已损坏或不完整，请重新下载或重新复制一份：$self" \
+    "The file is damaged or incomplete. Please download or copy it again: $self"
 }
 cleanup() {
   if [ -n "$dir" ]; then rm -rf "$dir"; dir=; fi
@@ -81,7 +95,8 @@ whole() {
 }
 
 if [ ! -f "$self" ] || [ ! -r "$self" ]; then
-  fail "找不到要安装的文件（请用 sh 文件名 运行）：$self"
+  fail "找不到要安装的文件（请用 sh 文件名 运行）：$self" \
+    "Cannot find the file to install (run it as: sh FILE): $self"
 fi
 total=$(wc -c <"$self" | tr -d ' \t')
 case $total in '' | *[!0-9]*) damaged ;; esac
@@ -90,7 +105,8 @@ case $total in '' | *[!0-9]*) damaged ;; esac
 case ${XDG_DATA_HOME:-} in
 /*) data=$XDG_DATA_HOME ;;
 *)
-  [ -n "${HOME:-}" ] || fail "找不到你的主文件夹（HOME 未设置）"
+  [ -n "${HOME:-}" ] || fail "找不到你的主文件夹（HOME 未设置）" \
+    "Cannot find your home folder (HOME is not set)"
   data=$HOME/.local/share
   ;;
 esac
@@ -101,16 +117,17 @@ trap 'cleanup; exit 130' INT
 trap 'cleanup; exit 143' TERM
 if ! mkdir -p "$data/glint" || ! dir=$(mktemp -d "$data/glint/.setup-XXXXXX") ||
   ! chmod 700 "$dir"; then
-  fail "无法建立文件夹：$data/glint"
+  fail "无法建立文件夹：$data/glint" "Cannot create the folder: $data/glint"
 fi
 dd if="$self" bs=4096 skip=1 count=$(((size + 4095) / 4096)) 2>/dev/null |
-  head -c "$size" >"$dir/setup" || fail "无法写入文件：$dir/setup"
+  head -c "$size" >"$dir/setup" || fail "无法写入文件：$dir/setup" "Cannot write the file: $dir/setup"
 whole || damaged
-chmod 700 "$dir/setup" || fail "无法写入文件：$dir/setup"
+chmod 700 "$dir/setup" || fail "无法写入文件：$dir/setup" "Cannot write the file: $dir/setup"
 "$dir/setup" --install-from "$self" "$@"
 status=$?
 cleanup
-[ "$status" -ne 126 ] || fail "无法运行安装程序：$data/glint 所在的磁盘不允许运行程序"
+[ "$status" -ne 126 ] || fail "无法运行安装程序：$data/glint 所在的磁盘不允许运行程序" \
+  "Cannot run the installer: the disk that holds $data/glint does not let programs run"
 exit "$status"
 )SCRIPT";
 

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <unordered_set>
 
+#include "language/translate.h"
 #include "package/file_error.h"
 #include "package/new_file.h"
 #include "package/paths.h"
@@ -14,6 +15,8 @@
 
 namespace glint::package {
 namespace {
+
+using language::trf;
 
 constexpr std::size_t kBlockSize = std::size_t{1} << 20;
 constexpr std::string_view kMagic("GLINTSHOW1\0\0\0\0\0\0", 16);
@@ -32,11 +35,12 @@ struct Trailer {
 };
 
 ShowFileError damagedFile(const std::string& path) {
-    return ShowFileError("文件已损坏或不完整，请重新下载或重新复制一份：" + path);
+    return ShowFileError(trf("文件已损坏或不完整，请重新下载或重新复制一份：%1", {path}));
 }
 
 ShowFileError unsafeName(const std::string& name) {
-    return ShowFileError("文件里有不安全的文件名，没有安装任何东西：" + printableName(name));
+    return ShowFileError(
+        trf("文件里有不安全的文件名，没有安装任何东西：%1", {printableName(name)}));
 }
 
 void putLittleEndian(std::string& out, std::uint64_t value, int size) {
@@ -181,12 +185,12 @@ void checkStorableNames(const std::vector<ShowEntry>& entries) {
     std::unordered_set<std::string> seen;
     for (const ShowEntry& entry : entries) {
         if (!isStorableName(entry.name)) {
-            throw ShowFileError("这个文件名在 Windows 上不能用，不能放进分享的文件：" +
-                                printableName(entry.name));
+            throw ShowFileError(trf("这个文件名在 Windows 上不能用，不能放进分享的文件：%1",
+                                    {printableName(entry.name)}));
         }
         if (!seen.insert(sameFileKey(entry.name)).second) {
-            throw ShowFileError("两个文件同名（不分大小写），不能放进同一个分享的文件：" +
-                                printableName(entry.name));
+            throw ShowFileError(trf("两个文件同名（不分大小写），不能放进同一个分享的文件：%1",
+                                    {printableName(entry.name)}));
         }
     }
 }

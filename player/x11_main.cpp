@@ -15,6 +15,7 @@
 // Before the X11 backend's headers, whose Xlib macros (None) would change the controls' names.
 #include "player/form1.h"
 
+#include "language/translate.h"
 #include "platform/pictures/native_picture_loader.h"
 #include "platform/posix/turn_taking_player.h"
 #include "platform/posix/xscreensaver_window_id.h"
@@ -57,6 +58,7 @@ void takeWindowFromArguments(int argc, const char* const* argv) {
 int main(int argc, char* argv[]) {
     namespace platform = glint::platform;
     namespace x11 = glint::platform::x11;
+    glint::language::useDesktopLanguage();
     takeWindowFromArguments(argc, argv);
     const Window embedded = platform::posix::embeddedWindowFromEnvironment();
     // fontconfig reads the system's whole font configuration before the caption's font opens

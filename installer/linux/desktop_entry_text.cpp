@@ -1,6 +1,9 @@
 #include "installer/linux/desktop_entry_text.h"
 
-#include <string_view>
+#include "language/compiled_catalogs.h"
+#include "language/language.h"
+#include "language/mo_catalog.h"
+#include "language/translate.h"
 
 namespace glint::installer {
 
@@ -18,6 +21,29 @@ std::string entryValue(const std::string& text) {
         }
     }
     return out;
+}
+
+std::string entryKey(std::string_view key, const std::string& english, const std::string& chinese) {
+    std::string lines = std::string(key) + "=" + entryValue(english) + "\n";
+    if (chinese == english) return lines;
+    for (const char* locale : {"zh_CN", "zh_TW", "zh_HK", "zh_SG"}) {
+        lines += std::string(key) + "[" + locale + "]=" + entryValue(chinese) + "\n";
+    }
+    return lines;
+}
+
+std::string translatedEntryKey(std::string_view key, const char* chinese,
+                               std::initializer_list<std::string_view> values) {
+    return entryKey(key, language::format(catalogEnglish(chinese), values),
+                    language::format(chinese, values));
+}
+
+std::string catalogEnglish(const char* chinese) {
+    for (const language::CompiledCatalog& catalog : language::compiledCatalogs()) {
+        if (catalog.code != language::kEnglish) continue;
+        if (const char* english = language::MoCatalog(catalog.bytes).find(chinese)) return english;
+    }
+    return chinese;
 }
 
 std::string execArgument(const std::string& argument) {

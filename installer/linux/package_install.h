@@ -23,7 +23,7 @@ struct Installed {
     std::string folder;     // where the package now lives
     std::string launcher;   // what the desktop's screensaver starts
     std::string menuEntry;  // the desktop entry file that starts it
-    std::string menuName;   // the name shown in the menu
+    std::string menuName;   // the name shown in the menu, in the language in use
 };
 
 // The user's data folder: $XDG_DATA_HOME, or $HOME/.local/share.
@@ -37,8 +37,10 @@ Installed install(const std::string& packageFolder, const InstallPlan& plan,
                   platform::Files& files);
 
 // The text of a desktop entry that starts the player in this folder, with the actions "设为屏幕保护
-// 程序" and "卸载" that start its glint-setup.
-std::string desktopEntry(const std::string& name, const std::string& folder);
+// 程序" and "卸载" that start its glint-setup, their names and its comment in English and Chinese.
+// Named name, and chineseName on Chinese desktops where that is given and differs.
+std::string desktopEntry(const std::string& name, const std::string& folder,
+                         const std::string& chineseName = "");
 
 // The menu entry of the show installed in this folder (dataFolder/glint/screensavers/
 // screensaver-N gives dataFolder/applications/glint-screensaver-N.desktop); empty for a folder

@@ -10,9 +10,14 @@
 #include "installer/linux/screensaver_launcher.h"
 #include "installer/linux/text_file.h"
 #include "installer/linux/xscreensaver_settings.h"
+#include "language/translate.h"
 
 namespace glint::installer {
 namespace {
+
+using language::N_;
+using language::tr;
+using language::trf;
 
 // The key of the autostart entry that names the launcher it starts, so that removing a show
 // withdraws only its own entry.
@@ -62,7 +67,7 @@ std::string keepXScreenSaverRunning(const UserFolders& folders, WatcherProcesses
 
 UserFolders userFolders() {
     const char* home = std::getenv("HOME");
-    if (!home || *home != '/') throw InstallError("找不到用户的主文件夹（HOME 未设置）");
+    if (!home || *home != '/') throw InstallError(tr("找不到用户的主文件夹（HOME 未设置）"));
     const char* config = std::getenv("XDG_CONFIG_HOME");
     return {home, config && *config == '/' ? config : std::string(home) + "/.config"};
 }
@@ -93,15 +98,11 @@ std::vector<std::string> watcherCommand(IdleWatcher watcher, const std::string& 
 
 std::string autostartEntry(IdleWatcher watcher, const ScreensaverShow& show, int idleMinutes) {
     return "[Desktop Entry]\n"
-           "Type=Application\n"
-           "Name=" +
-           entryValue("Glint 屏保：" + show.name) +
-           "\n"
-           "Comment=" +
-           entryValue("电脑空闲 " + std::to_string(idleMinutes) + " 分钟后播放屏幕保护程序") +
-           "\n"
-           "Exec=" +
-           entryValue(execLine(watcherCommand(watcher, show.launcher, idleMinutes))) +
+           "Type=Application\n" +
+           translatedEntryKey("Name", N_("Glint 屏保：%1"), {show.name}) +
+           translatedEntryKey("Comment", N_("电脑空闲 %1 分钟后播放屏幕保护程序"),
+                              {std::to_string(idleMinutes)}) +
+           "Exec=" + entryValue(execLine(watcherCommand(watcher, show.launcher, idleMinutes))) +
            "\n"
            "Terminal=false\n"
            "NoDisplay=true\n" +
@@ -114,10 +115,12 @@ std::string makeScreensaver(IdleWatcher watcher, const ScreensaverShow& show, in
         const std::string path = xscreensaverSettingsPath(folders);
         replaceTextFile(path, selectShow(readTextFile(path), {show.name, show.launcher}));
         const std::string autostart = keepXScreenSaverRunning(folders, processes);
-        return "已设为屏幕保护程序：由 XScreenSaver 播放，它的显示模式“" + entryName(show.name) +
-               "”已选为唯一的模式（设置在 " + path + "）。XScreenSaver 现在就在运行" +
-               (autostart.empty() ? "" : "，每次登录时启动（" + autostart + "）") +
-               "。\n\n要更改，请运行 xscreensaver-settings。";
+        return trf(
+            "已设为屏幕保护程序：由 XScreenSaver 播放，它的显示模式“%1”已选为唯一的模式"
+            "（设置在 %2）。XScreenSaver 现在就在运行%3。\n\n要更改，请运行 "
+            "xscreensaver-settings。",
+            {entryName(show.name), path,
+             autostart.empty() ? "" : trf("，每次登录时启动（%1）", {autostart})});
     }
     const std::string path = autostartEntryPath(folders);
     std::error_code error;
@@ -127,27 +130,29 @@ std::string makeScreensaver(IdleWatcher watcher, const ScreensaverShow& show, in
     processes.stopWatchers(kLauncherName);
     processes.startDetached(watcherCommand(watcher, show.launcher, idleMinutes));
     const std::string component = watcher == IdleWatcher::Swayidle ? "swayidle" : "xss-lock";
-    return "已设为屏幕保护程序：电脑空闲 " + std::to_string(idleMinutes) + " 分钟后由 " +
-           component + " 播放，现在起生效，每次登录时由 " + path +
-           " 启动。\n\n要更改空闲时间，请在应用程序菜单里这个屏保的右键菜单中再选一次“设为屏幕保"
-           "护程序”；"
-           "删除这个文件即可取消。";
+    return trf(
+        "已设为屏幕保护程序：电脑空闲 %1 分钟后由 %2 播放，现在起生效，每次登录时由 %3 "
+        "启动。\n\n要更改空闲时间，请在应用程序菜单里这个屏保的右键菜单中再选一次“设为屏幕"
+        "保护程序”；删除这个文件即可取消。",
+        {std::to_string(idleMinutes), component, path});
 }
 
 std::string noWatcherMessage(const IdleChoice& choice, const std::string& menuName) {
-    const std::string again =
-        "，然后在应用程序菜单里“" + menuName + "”的右键菜单中选择“设为屏幕保护程序”。";
     if (choice.gnomeOnWayland) {
-        return "没有设为屏幕保护程序：GNOME 的 Wayland 会话不让其他程序作为屏幕保护程序。\n\n"
-               "要使用它，请注销，在登录界面选择“GNOME on Xorg”，安装 xscreensaver"
-               "（sudo apt install xscreensaver）" +
-               again;
+        return trf(
+            "没有设为屏幕保护程序：GNOME 的 Wayland 会话不让其他程序作为屏幕保护程序。\n\n"
+            "要使用它，请注销，在登录界面选择“GNOME on Xorg”，安装 xscreensaver"
+            "（sudo apt install xscreensaver），然后在应用程序菜单里“%1”的右键菜单中选择"
+            "“设为屏幕保护程序”。",
+            {menuName});
     }
     if (!choice.missingPackage.empty()) {
-        return "没有设为屏幕保护程序：这个桌面需要 " + choice.missingPackage +
-               "。\n\n请先安装它（sudo apt install " + choice.missingPackage + "）" + again;
+        return trf(
+            "没有设为屏幕保护程序：这个桌面需要 %1。\n\n请先安装它（sudo apt install "
+            "%1），然后在应用程序菜单里“%2”的右键菜单中选择“设为屏幕保护程序”。",
+            {choice.missingPackage, menuName});
     }
-    return "没有设为屏幕保护程序：没有找到图形桌面会话。";
+    return tr("没有设为屏幕保护程序：没有找到图形桌面会话。");
 }
 
 void withdrawScreensaver(const std::string& launcher, const UserFolders& folders,
@@ -161,7 +166,7 @@ void withdrawScreensaver(const std::string& launcher, const UserFolders& folders
     if (const auto text = readTextFile(entry)) {
         const std::string key = std::string("\n") + kLauncherKey + entryValue(launcher) + "\n";
         if (text->find(key) != std::string::npos && ::unlink(entry.c_str()) != 0) {
-            throw InstallError("无法删除文件：" + entry);
+            throw InstallError(trf("无法删除文件：%1", {entry}));
         }
     }
 }

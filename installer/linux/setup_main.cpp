@@ -19,6 +19,7 @@
 #include "installer/linux/screensaver_launcher.h"
 #include "installer/linux/screensaver_registration.h"
 #include "installer/linux/show_file_install.h"
+#include "language/translate.h"
 #include "package/linux_run_header.h"
 #include "package/paths.h"
 #include "platform/posix/posix_files.h"
@@ -27,18 +28,22 @@
 namespace {
 
 using namespace glint::installer;
+using glint::language::tr;
+using glint::language::trf;
 using glint::platform::x11::askNumber;
 using glint::platform::x11::askYesNo;
 using glint::platform::x11::MessageKind;
 
-const std::string kTitle = "Glint 屏保安装";
+const char* title() {
+    return tr("Glint 屏保安装");
+}
 
 bool ask(const std::string& question, bool byDefault) {
-    return askYesNo(kTitle, question, byDefault);
+    return askYesNo(title(), question, byDefault);
 }
 
 void tell(const std::string& text, MessageKind kind = MessageKind::Information) {
-    glint::platform::x11::messageBox(kTitle, text, kind);
+    glint::platform::x11::messageBox(title(), text, kind);
 }
 
 // The running program's own path, links resolved, as the kernel knows it.
@@ -47,7 +52,7 @@ std::string ownPath() {
     for (;;) {
         const ssize_t length = readlink("/proc/self/exe", path.data(), path.size());
         if (length < 0)
-            throw InstallError("找不到安装程序自己的位置：" + std::string(std::strerror(errno)));
+            throw InstallError(trf("找不到安装程序自己的位置：%1", {std::strerror(errno)}));
         if (static_cast<std::size_t>(length) < path.size())
             return {path.data(), static_cast<std::size_t>(length)};
         path.resize(path.size() * 2);
@@ -66,20 +71,20 @@ std::string showName(const std::string& folder) {
     } catch (const InstallError&) {
         // A damaged installation is still named, and still removed.
     }
-    return "Glint 屏保";
+    return tr(kUnnamedShow);
 }
 
 // Asks whether to make the installed show the screensaver and does it; says how that went.
 std::string offerScreensaver(const std::string& name, const std::string& folder,
                              const std::string& menuName) {
-    if (!ask("要把“" + name + "”设为你的屏幕保护程序吗？", true)) return "";
+    if (!ask(trf("要把“%1”设为你的屏幕保护程序吗？", {name}), true)) return "";
     const IdleChoice choice = chooseIdleWatcher(currentSession());
     if (choice.watcher == IdleWatcher::None) return noWatcherMessage(choice, menuName);
     int minutes = kDefaultIdleMinutes;
     if (choice.watcher != IdleWatcher::XScreenSaver) {
-        const std::optional<int> chosen = askNumber(kTitle, "电脑空闲多少分钟后播放屏幕保护程序？",
-                                                    kDefaultIdleMinutes, 1, 24 * 60);
-        if (!chosen) return "没有设为屏幕保护程序。";
+        const std::optional<int> chosen = askNumber(
+            title(), tr("电脑空闲多少分钟后播放屏幕保护程序？"), kDefaultIdleMinutes, 1, 24 * 60);
+        if (!chosen) return tr("没有设为屏幕保护程序。");
         minutes = *chosen;
     }
     SystemWatcherProcesses processes;
@@ -88,28 +93,29 @@ std::string offerScreensaver(const std::string& name, const std::string& folder,
                                {name, glint::package::namedPath(folder, kLauncherName)}, minutes,
                                userFolders(), processes);
     } catch (const InstallError& failure) {
-        return std::string("没有设为屏幕保护程序：") + failure.what();
+        return trf("没有设为屏幕保护程序：%1", {failure.what()});
     }
 }
 
 bool askToInstall(const std::string& name, std::size_t fileCount) {
-    return ask("要把屏幕保护程序“" + name + "”安装到这台电脑上吗？\n\n共 " +
-                   std::to_string(fileCount) + " 个文件。",
+    return ask(trf("要把屏幕保护程序“%1”安装到这台电脑上吗？\n\n共 %2 个文件。",
+                   {name, std::to_string(fileCount)}),
                true);
 }
 
 // After an installation: the offer to make it the screensaver, and where it went.
 int welcome(const std::string& name, const Installed& installed) {
     const std::string screensaver = offerScreensaver(name, installed.folder, installed.menuName);
-    tell("安装完成。\n\n屏幕保护程序已放在：\n" + installed.folder + "\n\n在应用程序菜单里选择“" +
-         installed.menuName + "”即可播放。" + (screensaver.empty() ? "" : "\n\n" + screensaver));
+    tell(trf("安装完成。\n\n屏幕保护程序已放在：\n%1\n\n在应用程序菜单里选择“%2”即可播放。",
+             {installed.folder, installed.menuName}) +
+         (screensaver.empty() ? "" : "\n\n" + screensaver));
     return 0;
 }
 
 int installPackage(const std::string& ownPath) {
     const std::string packageFolder = folderOf(ownPath);
     const InstallPlan plan = planInstall(packageFolder);
-    const std::string name = plan.caption.empty() ? "Glint 屏保" : plan.caption;
+    const std::string name = plan.caption.empty() ? tr(kUnnamedShow) : plan.caption;
     if (!askToInstall(name, plan.files.size())) return 0;
     glint::platform::posix::PosixFiles files;
     return welcome(name, install(packageFolder, plan, userDataFolder(), ownPath, files));
@@ -119,7 +125,7 @@ int installPackage(const std::string& ownPath) {
 // which is this installer alone and so what goes into the installed folder as glint-setup.
 int installShowFile(const std::string& showFile, const std::string& ownPath) {
     const ShowFileContents show = readShowFileContents(showFile);
-    const std::string name = show.caption.empty() ? "Glint 屏保" : show.caption;
+    const std::string name = show.caption.empty() ? tr(kUnnamedShow) : show.caption;
     if (!askToInstall(name, show.index.files.size())) return 0;
     const std::string dataFolder = userDataFolder();
     Installed installed;
@@ -140,22 +146,22 @@ int makeInstalledScreensaver(const std::string& folder) {
 
 int removeInstalledShow(const std::string& folder) {
     if (menuEntryOf(folder).empty()) {
-        throw InstallError("这里不是安装好的屏幕保护程序，没有卸载任何东西：" + folder);
+        throw InstallError(trf("这里不是安装好的屏幕保护程序，没有卸载任何东西：%1", {folder}));
     }
-    if (!ask("要卸载屏幕保护程序“" + showName(folder) + "”吗？\n\n这会删除文件夹 " + folder +
-                 " 和它的菜单项。",
+    if (!ask(trf("要卸载屏幕保护程序“%1”吗？\n\n这会删除文件夹 %2 和它的菜单项。",
+                 {showName(folder), folder}),
              false)) {
         return 0;
     }
     SystemWatcherProcesses processes;
     const std::vector<std::string> left = removeInstalled(folder, userFolders(), processes);
     if (left.empty()) {
-        tell("已卸载。");
+        tell(tr("已卸载。"));
         return 0;
     }
     std::string rest;
     for (const std::string& item : left) rest += "\n" + item;
-    tell("没有卸载完，还留着：" + rest + "\n\n请手动删除它们。", MessageKind::Warning);
+    tell(trf("没有卸载完，还留着：%1\n\n请手动删除它们。", {rest}), MessageKind::Warning);
     return 1;
 }
 
@@ -174,10 +180,11 @@ bool requested(int argc, char* argv[], const char* request) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    glint::language::useDesktopLanguage();
     try {
         const std::string path = ownPath();
         if (const char* showFile = requestValue(argc, argv, glint::package::kInstallFromRequest)) {
-            if (!*showFile) throw InstallError("没有说要安装哪个文件。");
+            if (!*showFile) throw InstallError(tr("没有说要安装哪个文件。"));
             return installShowFile(showFile, path);
         }
         if (requested(argc, argv, kRemoveRequest)) return removeInstalledShow(folderOf(path));

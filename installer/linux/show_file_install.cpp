@@ -11,6 +11,7 @@
 #include <fstream>
 
 #include "installer/install_plan.h"
+#include "language/translate.h"
 #include "package/file_error.h"
 #include "package/paths.h"
 #include "package/text_encoding.h"
@@ -19,6 +20,7 @@ namespace glint::installer {
 namespace {
 
 namespace fs = std::filesystem;
+using language::trf;
 
 constexpr const char* kStagingPrefix = ".incoming-";
 constexpr const char* kPlayer = "pb.cc";
@@ -39,7 +41,7 @@ std::string storedTail(const std::string& showFile, const package::StoredFile& f
     std::string bytes(size, '\0');
     in.seekg(static_cast<std::streamoff>(file.offset + file.size - size));
     if (!in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
-        throw InstallError("无法读取文件：" + showFile);
+        throw InstallError(trf("无法读取文件：%1", {showFile}));
     }
     return bytes;
 }
@@ -79,14 +81,14 @@ void checkSpace(const fs::path& root, const package::ShowFileIndex& index) {
     const fs::space_info space = fs::space(root, error);
     if (!error && space.available < needed) {
         constexpr std::uintmax_t kMegabyte = 1024 * 1024;
-        throw InstallError("磁盘空间不够：安装需要 " + std::to_string(needed / kMegabyte + 1) +
-                           " MB，" + root.string() + " 所在的磁盘只剩 " +
-                           std::to_string(space.available / kMegabyte) + " MB。");
+        throw InstallError(trf("磁盘空间不够：安装需要 %1 MB，%2 所在的磁盘只剩 %3 MB。",
+                               {std::to_string(needed / kMegabyte + 1), root.string(),
+                                std::to_string(space.available / kMegabyte)}));
     }
 }
 
 InstallError folderError(const fs::path& folder, const std::error_code& error) {
-    return InstallError("无法建立文件夹：" + folder.string() + "（" + error.message() + "）");
+    return InstallError(trf("无法建立文件夹：%1（%2）", {folder.string(), error.message()}));
 }
 
 }  // namespace
@@ -98,16 +100,16 @@ ShowFileContents readShowFileContents(const std::string& showFile) {
     } catch (const package::ShowFileError& failure) {
         throw InstallError(failure.what());
     } catch (const package::FileError& failure) {
-        throw InstallError("无法读取文件：" + failure.path());
+        throw InstallError(trf("无法读取文件：%1", {failure.path()}));
     }
     if (!stored(contents.index, kPlayer)) {
-        throw InstallError("这个文件里没有屏幕保护程序的播放程序 pb.cc，没有安装任何东西：" +
-                           showFile);
+        throw InstallError(
+            trf("这个文件里没有屏幕保护程序的播放程序 pb.cc，没有安装任何东西：%1", {showFile}));
     }
     for (const char* list : kLists) {
         if (!stored(contents.index, list)) {
-            throw InstallError("这个文件里缺少屏幕保护程序的 " + std::string(list) +
-                               "，没有安装任何东西：" + showFile);
+            throw InstallError(
+                trf("这个文件里缺少屏幕保护程序的 %1，没有安装任何东西：%2", {list, showFile}));
         }
     }
     contents.caption = lastQuotedText(storedTail(showFile, *stored(contents.index, "timu.dat")));
@@ -134,10 +136,11 @@ StagedShow::StagedShow(const std::string& showFile, const package::ShowFileIndex
         ::chmod(m_folder.c_str(), 0700);
         package::extractShowFile(showFile, index, m_folder);
         const std::string player = package::namedPath(m_folder, kPlayer);
-        if (::chmod(player.c_str(), 0755) != 0) throw InstallError("无法写入文件：" + player);
+        if (::chmod(player.c_str(), 0755) != 0)
+            throw InstallError(trf("无法写入文件：%1", {player}));
     } catch (const std::exception& failure) {
         fs::remove_all(folder, error);
-        throw InstallError(std::string("安装没有完成：") + failure.what());
+        throw InstallError(trf("安装没有完成：%1", {failure.what()}));
     }
 }
 

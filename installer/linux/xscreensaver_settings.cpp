@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "installer/install_plan.h"
 #include "installer/linux/desktop_entry_text.h"
 #include "installer/linux/screensaver_launcher.h"
 
@@ -199,7 +200,7 @@ std::string entryName(const std::string& caption) {
         }
     }
     name = std::string(trimmed(name));
-    return name.empty() ? "Glint 屏保" : name;
+    return name.empty() ? language::tr(kUnnamedShow) : name;
 }
 
 std::string selectShow(const std::optional<std::string>& settings, const ShowEntry& show) {

@@ -11,7 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "installer/install_plan.h"
 #include "installer/win32/screensaver_arguments.h"
+#include "language/translate.h"
 #include "platform/win32/executable_folder.h"
 #include "platform/win32/wide_text.h"
 
@@ -32,6 +34,7 @@ std::vector<std::string> commandArguments() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    glint::language::useDesktopLanguage();
     if (!glint::installer::showRequested(commandArguments())) return 0;
     const std::wstring folder = widen(glint::platform::win32::executableFolder());
     const std::wstring player = folder + L"\\pb.cc";
@@ -43,7 +46,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     PROCESS_INFORMATION process{};
     if (!CreateProcessW(player.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         folder.c_str(), &startup, &process)) {
-        MessageBoxW(nullptr, (L"无法启动屏幕保护程序：" + player).c_str(), L"Glint 屏保",
+        using glint::language::trf;
+        const std::wstring message = widen(trf("无法启动屏幕保护程序：%1", {narrow(player)}));
+        MessageBoxW(nullptr, message.c_str(),
+                    widen(glint::language::tr(glint::installer::kUnnamedShow)).c_str(),
                     MB_OK | MB_ICONERROR);
         return 1;
     }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "installer/install_plan.h"
+#include "language/translate.h"
 #include "package/file_error.h"
 #include "package/list_text.h"
 #include "package/paths.h"
@@ -22,6 +23,7 @@ namespace glint::installer::win32 {
 namespace {
 
 namespace fs = std::filesystem;
+using language::trf;
 using platform::win32::widen;
 
 // The trailer's first bytes: the magic padded with zeros to 16 bytes.
@@ -32,7 +34,7 @@ std::string readAll(const std::string& path) {
     std::ifstream in(package::filePath(path), std::ios::binary);
     std::ostringstream bytes;
     bytes << in.rdbuf();
-    if (!in) throw InstallError("无法读取文件：" + path);
+    if (!in) throw InstallError(trf("无法读取文件：%1", {path}));
     return std::move(bytes).str();
 }
 
@@ -40,7 +42,7 @@ void writeAll(const std::string& path, const std::string& bytes) {
     std::ofstream out(package::filePath(path), std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();
-    if (!out) throw InstallError("无法写入文件：" + path);
+    if (!out) throw InstallError(trf("无法写入文件：%1", {path}));
 }
 
 // The first text of the list (its lines' quotes taken off, as the player reads them) that the
@@ -65,7 +67,7 @@ std::string makeFreeFolder(const std::string& root) {
         const std::string folder = package::namedPath(root, std::to_string(number));
         if (CreateDirectoryW(widen(folder).c_str(), nullptr)) return folder;
         if (GetLastError() != ERROR_ALREADY_EXISTS) {
-            throw InstallError("无法建立文件夹：" + folder);
+            throw InstallError(trf("无法建立文件夹：%1", {folder}));
         }
     }
 }
@@ -79,9 +81,9 @@ void checkRoom(const package::ShowFileIndex& index, const std::string& folder) {
     ULARGE_INTEGER available{};
     if (GetDiskFreeSpaceExW(widen(folder).c_str(), &available, nullptr, nullptr) &&
         available.QuadPart < needed) {
-        throw InstallError("磁盘空间不够：安装需要 " +
-                           std::to_string((needed + kMegabyte - 1) / kMegabyte) + " MB，这里只剩 " +
-                           std::to_string(available.QuadPart / kMegabyte) + " MB：" + folder);
+        throw InstallError(trf("磁盘空间不够：安装需要 %1 MB，这里只剩 %2 MB：%3",
+                               {std::to_string((needed + kMegabyte - 1) / kMegabyte),
+                                std::to_string(available.QuadPart / kMegabyte), folder}));
     }
 }
 
@@ -120,9 +122,9 @@ std::uint64_t imageEnd(std::istream& in) {
 
 // A file that could not be read or written while unpacking, in the user's terms.
 InstallError unpackingFailure(const package::FileError& failure, const std::string& showFile) {
-    if (failure.path() == showFile) return InstallError("无法读取文件：" + showFile);
-    return InstallError("安装没有完成：无法写入文件（磁盘可能已满，或文件夹不能写入）：" +
-                        failure.path());
+    if (failure.path() == showFile) return InstallError(trf("无法读取文件：%1", {showFile}));
+    return InstallError(
+        trf("安装没有完成：无法写入文件（磁盘可能已满，或文件夹不能写入）：%1", {failure.path()}));
 }
 
 }  // namespace
@@ -156,8 +158,8 @@ void convertListsToCodePage(const std::string& folder) {
         const std::string text = package::displayText(readAll(path));
         if (list.namesFiles && !package::listCanHold(text)) {
             throw InstallError(
-                "屏幕保护程序里有文件名含有这台电脑的系统代码页无法表示的字符，无法安装：" +
-                firstUnlistable(text));
+                trf("屏幕保护程序里有文件名含有这台电脑的系统代码页无法表示的字符，无法安装：%1",
+                    {firstUnlistable(text)}));
         }
         converted.emplace_back(path, package::toListText(text));
     }
@@ -177,7 +179,7 @@ StagedShow::StagedShow(const std::string& showFile, const std::string& incomingR
     try {
         checkRoom(index, m_folder);
         if (!CreateDirectoryW(widen(m_package).c_str(), nullptr)) {
-            throw InstallError("无法建立文件夹：" + m_package);
+            throw InstallError(trf("无法建立文件夹：%1", {m_package}));
         }
         package::extractShowFile(showFile, index, m_package);
         package::copyStub(showFile, index.stubSize, m_installer);

@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "installer/win32/win32_shortcut.h"
+#include "language/translate.h"
 #include "package/paths.h"
 #include "platform/win32/wide_text.h"
 
@@ -16,6 +17,9 @@ namespace glint::installer::win32 {
 namespace {
 
 namespace fs = std::filesystem;
+using language::N_;
+using language::tr;
+using language::trf;
 using platform::win32::narrow;
 using platform::win32::widen;
 
@@ -23,12 +27,14 @@ using platform::win32::widen;
 // path stays far below the system's 260-character limit.
 constexpr std::size_t kMenuNameCharacters = 60;
 
+constexpr const char* kLocalData = N_("本地应用程序数据文件夹");
+
 std::string knownFolder(REFKNOWNFOLDERID id, const char* what) {
     PWSTR path = nullptr;
     const HRESULT result = SHGetKnownFolderPath(id, KF_FLAG_CREATE, nullptr, &path);
     std::string folder = SUCCEEDED(result) && path ? narrow(path) : std::string();
     CoTaskMemFree(path);
-    if (folder.empty()) throw InstallError(std::string("找不到") + what);
+    if (folder.empty()) throw InstallError(trf("找不到%1", {tr(what)}));
     return folder;
 }
 
@@ -41,7 +47,7 @@ void writeNewFile(const std::string& path, std::string_view bytes) {
     std::ofstream out(package::filePath(path), std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();
-    if (!out) throw InstallError("无法写入文件：" + path);
+    if (!out) throw InstallError(trf("无法写入文件：%1", {path}));
 }
 
 bool exists(const std::string& path) {
@@ -62,7 +68,7 @@ WindowsInstalled makeFreeFolder(const InstallTarget& target, const std::string& 
             return installed;
         }
         if (GetLastError() != ERROR_ALREADY_EXISTS) {
-            throw InstallError("无法建立文件夹：" + installed.folder);
+            throw InstallError(trf("无法建立文件夹：%1", {installed.folder}));
         }
     }
 }
@@ -70,16 +76,16 @@ WindowsInstalled makeFreeFolder(const InstallTarget& target, const std::string& 
 }  // namespace
 
 InstallTarget userTarget() {
-    return {knownFolder(FOLDERID_LocalAppData, "本地应用程序数据文件夹") + "\\Glint\\Screensavers",
-            knownFolder(FOLDERID_Programs, "「开始」菜单的程序文件夹")};
+    return {knownFolder(FOLDERID_LocalAppData, kLocalData) + "\\Glint\\Screensavers",
+            knownFolder(FOLDERID_Programs, N_("「开始」菜单的程序文件夹"))};
 }
 
 std::string userIncomingFolder() {
-    return knownFolder(FOLDERID_LocalAppData, "本地应用程序数据文件夹") + "\\Glint\\Incoming";
+    return knownFolder(FOLDERID_LocalAppData, kLocalData) + "\\Glint\\Incoming";
 }
 
 std::string menuNameFor(const std::string& caption, int number) {
-    std::wstring name = widen(caption.empty() ? std::string("Glint 屏保") : caption);
+    std::wstring name = widen(caption.empty() ? std::string(tr(kUnnamedShow)) : caption);
     for (wchar_t& c : name) {
         if (forbiddenInName(c)) c = L'_';
     }
@@ -108,11 +114,11 @@ WindowsInstalled install(const std::string& packageFolder, const InstallPlan& pl
         writeNewFile(installed.launcher, launcherImage);
         files.copyFile(setupProgram, package::namedPath(installed.folder, kUninstallerName));
         saveShortcut(installed.shortcut,
-                     {installed.launcher, "/s", installed.folder, "Glint 屏幕保护程序"});
+                     {installed.launcher, "/s", installed.folder, tr("Glint 屏幕保护程序")});
     } catch (const std::exception& failure) {
         // The shortcut is the last step: a failure leaves none behind.
         fs::remove_all(package::filePath(installed.folder), error);
-        throw InstallError(std::string("安装没有完成：") + failure.what());
+        throw InstallError(trf("安装没有完成：%1", {failure.what()}));
     }
     return installed;
 }

@@ -5,6 +5,7 @@
 #include "installer/win32/win32_install.h"
 #include "installer/win32/win32_screensaver_setting.h"
 #include "installer/win32/win32_uninstall_entry.h"
+#include "language/translate.h"
 #include "package/paths.h"
 #include "platform/win32/wide_text.h"
 
@@ -12,6 +13,7 @@ namespace glint::installer::win32 {
 namespace {
 
 namespace fs = std::filesystem;
+using language::trf;
 using platform::win32::widen;
 
 constexpr int kFolderTries = 50;
@@ -56,19 +58,19 @@ bool removeFolder(const std::string& folder) {
 std::vector<std::string> removeInstalled(HKEY desktop, HKEY uninstall, const std::string& folder) {
     std::vector<std::string> left;
     if (!withdrawScreensaver(desktop, package::namedPath(folder, kLauncherName))) {
-        left.push_back("屏幕保护程序的设置（SCRNSAVE.EXE）");
+        left.push_back(trf("屏幕保护程序的设置（%1）", {"SCRNSAVE.EXE"}));
     }
     if (const auto shortcut = shortcutOf(uninstall, folder)) {
         if (!DeleteFileW(widen(*shortcut).c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND) {
-            left.push_back("快捷方式 " + *shortcut);
+            left.push_back(trf("快捷方式 %1", {*shortcut}));
         }
     }
     if (!removeFolder(folder)) {
-        left.push_back("文件夹 " + folder);
+        left.push_back(trf("文件夹 %1", {folder}));
         return left;
     }
     if (!deleteUninstallEntry(uninstall, folder)) {
-        left.push_back("已安装程序列表里的“" + uninstallKeyName(folder) + "”");
+        left.push_back(trf("已安装程序列表里的“%1”", {uninstallKeyName(folder)}));
     }
     return left;
 }

@@ -1,11 +1,13 @@
 #include "installer/win32/win32_screensaver_setting.h"
 
 #include "installer/install_plan.h"
+#include "language/translate.h"
 #include "platform/win32/wide_text.h"
 
 namespace glint::installer::win32 {
 namespace {
 
+using language::trf;
 using platform::win32::narrow;
 using platform::win32::widen;
 
@@ -13,7 +15,7 @@ void writeText(HKEY key, const wchar_t* name, const std::wstring& value) {
     const auto bytes = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
     if (RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), bytes) !=
         ERROR_SUCCESS) {
-        throw InstallError("无法设置屏幕保护程序（" + narrow(name) + "）");
+        throw InstallError(trf("无法设置屏幕保护程序（%1）", {narrow(name)}));
     }
 }
 
@@ -41,7 +43,7 @@ void makeUsersScreensaver(const std::string& launcher) {
     if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_SET_VALUE,
                         nullptr, &desktop, nullptr) != ERROR_SUCCESS) {
         throw InstallError(
-            "无法打开屏幕保护程序的设置（HKEY_CURRENT_USER\\Control Panel\\Desktop）");
+            trf("无法打开屏幕保护程序的设置（%1）", {"HKEY_CURRENT_USER\\Control Panel\\Desktop"}));
     }
     try {
         writeScreensaverSetting(desktop, launcher);

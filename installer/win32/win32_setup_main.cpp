@@ -24,6 +24,7 @@
 #include "installer/win32/win32_removal.h"
 #include "installer/win32/win32_screensaver_setting.h"
 #include "installer/win32/win32_uninstall_entry.h"
+#include "language/translate.h"
 #include "package/paths.h"
 #include "platform/files.h"
 #include "platform/win32/executable_folder.h"
@@ -32,6 +33,8 @@
 namespace {
 
 namespace installer = glint::installer;
+using glint::language::tr;
+using glint::language::trf;
 using glint::platform::win32::narrow;
 using glint::platform::win32::widen;
 namespace fs = std::filesystem;
@@ -41,10 +44,13 @@ constexpr const wchar_t* kRemovalCopyPrefix = L"glint-uninstall-";
 
 // The launcher glint.scr, built into this program as its resource number 1.
 constexpr int kLauncherResource = 1;
-const wchar_t* const kTitle = L"Glint 屏保安装";
+
+std::wstring title() {
+    return widen(tr("Glint 屏保安装"));
+}
 
 int ask(const std::string& text, UINT icon = MB_ICONQUESTION) {
-    return MessageBoxW(nullptr, widen(text).c_str(), kTitle, MB_YESNO | icon);
+    return MessageBoxW(nullptr, widen(text).c_str(), title().c_str(), MB_YESNO | icon);
 }
 
 std::vector<std::wstring> commandArguments() {
@@ -69,8 +75,13 @@ bool isInstalledFolder(const std::string& folder) {
            fs::is_regular_file(glint::package::filePath(folder + "\\pb.cc"), error);
 }
 
+installer::InstallError notInstalled(const std::string& folder) {
+    return installer::InstallError(
+        trf("这里不是安装好的屏幕保护程序，没有卸载任何东西：%1", {folder}));
+}
+
 void tell(const std::string& text, UINT icon) {
-    MessageBoxW(nullptr, widen(text).c_str(), kTitle, MB_OK | icon);
+    MessageBoxW(nullptr, widen(text).c_str(), title().c_str(), MB_OK | icon);
 }
 
 // How an installation speaks: in message boxes, or for "/S" not at all.
@@ -102,19 +113,19 @@ std::string_view launcherImage() {
     HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(kLauncherResource), RT_RCDATA);
     HGLOBAL loaded = found ? LoadResource(nullptr, found) : nullptr;
     const void* bytes = loaded ? LockResource(loaded) : nullptr;
-    if (!bytes) throw installer::InstallError("安装程序已损坏：缺少屏幕保护程序的启动程序");
+    if (!bytes) throw installer::InstallError(tr("安装程序已损坏：缺少屏幕保护程序的启动程序"));
     return {static_cast<const char*>(bytes), SizeofResource(nullptr, found)};
 }
 
 // Makes it the screensaver when the user wants it; says how that went in the closing message.
 std::string offerScreensaver(const installer::win32::WindowsInstalled& installed,
                              const Voice& voice) {
-    if (!voice.agrees("要把“" + installed.menuName + "”设为这台电脑的屏幕保护程序吗？")) {
+    if (!voice.agrees(trf("要把“%1”设为这台电脑的屏幕保护程序吗？", {installed.menuName}))) {
         return "";
     }
     try {
         installer::win32::makeUsersScreensaver(installed.launcher);
-        return "\n\n已设为屏幕保护程序。";
+        return std::string("\n\n") + tr("已设为屏幕保护程序。");
     } catch (const installer::InstallError& failure) {
         return std::string("\n\n") + failure.what();
     }
@@ -122,14 +133,13 @@ std::string offerScreensaver(const installer::win32::WindowsInstalled& installed
 
 // Started from the list of installed programs: asks, then starts the copy that removes.
 int askToRemove(const std::string& folder) {
-    if (!isInstalledFolder(folder)) {
-        throw installer::InstallError("这里不是安装好的屏幕保护程序，没有卸载任何东西：" + folder);
-    }
+    if (!isInstalledFolder(folder)) throw notInstalled(folder);
     if (MessageBoxW(nullptr,
-                    widen("要卸载屏幕保护程序吗？\n\n这会删除文件夹 " + folder +
-                          " 和它在「开始」菜单里的快捷方式。")
+                    widen(trf("要卸载屏幕保护程序吗？\n\n这会删除文件夹 %1 和它在「开始」菜单里的"
+                              "快捷方式。",
+                              {folder}))
                         .c_str(),
-                    kTitle, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES) {
+                    title().c_str(), MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES) {
         return 0;
     }
     wchar_t temporary[MAX_PATH + 1] = {};
@@ -144,7 +154,7 @@ int askToRemove(const std::string& folder) {
     if (!CopyFileW(ownProgram().c_str(), copy.c_str(), FALSE) ||
         !CreateProcessW(copy.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         temporary, &startup, &process)) {
-        throw installer::InstallError("无法开始卸载：没有地方放卸载程序的副本");
+        throw installer::InstallError(tr("无法开始卸载：没有地方放卸载程序的副本"));
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
@@ -154,9 +164,7 @@ int askToRemove(const std::string& folder) {
 // The copy in the temporary folder: removes the show and says what is left. The copies of
 // earlier removals go now; this one goes with the next.
 int removeShow(const std::string& folder) {
-    if (!isInstalledFolder(folder)) {
-        throw installer::InstallError("这里不是安装好的屏幕保护程序，没有卸载任何东西：" + folder);
-    }
+    if (!isInstalledFolder(folder)) throw notInstalled(folder);
     std::error_code error;
     const fs::path self = ownProgram();
     for (const auto& entry : fs::directory_iterator(self.parent_path(), error)) {
@@ -167,12 +175,12 @@ int removeShow(const std::string& folder) {
     }
     const std::vector<std::string> left = installer::win32::removeUsersInstalled(folder);
     if (left.empty()) {
-        tell("已卸载。", MB_ICONINFORMATION);
+        tell(tr("已卸载。"), MB_ICONINFORMATION);
         return 0;
     }
     std::string rest;
     for (const std::string& item : left) rest += "\n" + item;
-    tell("没有卸载完，还留着：" + rest + "\n\n请手动删除它们。", MB_ICONWARNING);
+    tell(trf("没有卸载完，还留着：%1\n\n请手动删除它们。", {rest}), MB_ICONWARNING);
     return 1;
 }
 
@@ -182,7 +190,7 @@ std::string registerUninstaller(const installer::win32::WindowsInstalled& instal
     if (RegCreateKeyExW(HKEY_CURRENT_USER, installer::win32::kUninstallKey, 0, nullptr, 0,
                         KEY_CREATE_SUB_KEY | KEY_SET_VALUE, nullptr, &uninstall,
                         nullptr) != ERROR_SUCCESS) {
-        return "\n\n没有登记到已安装的程序里：无法打开它的设置。";
+        return std::string("\n\n") + tr("没有登记到已安装的程序里：无法打开它的设置。");
     }
     std::string message;
     try {
@@ -198,9 +206,9 @@ std::string registerUninstaller(const installer::win32::WindowsInstalled& instal
 int installPackage(const std::string& packageFolder, const std::string& setupProgram,
                    const Voice& voice) {
     const installer::InstallPlan plan = installer::planInstall(packageFolder);
-    const std::string name = plan.caption.empty() ? "Glint 屏保" : plan.caption;
-    if (!voice.agrees("要把屏幕保护程序“" + name + "”安装到这台电脑上吗？\n\n共 " +
-                      std::to_string(plan.files.size()) + " 个文件。")) {
+    const std::string name = plan.caption.empty() ? tr(installer::kUnnamedShow) : plan.caption;
+    if (!voice.agrees(trf("要把屏幕保护程序“%1”安装到这台电脑上吗？\n\n共 %2 个文件。",
+                          {name, std::to_string(plan.files.size())}))) {
         return 0;
     }
     const auto installed =
@@ -208,15 +216,16 @@ int installPackage(const std::string& packageFolder, const std::string& setupPro
                                   installer::win32::userTarget(), glint::platform::systemFiles());
     const std::string uninstaller = registerUninstaller(installed);
     const std::string screensaver = offerScreensaver(installed, voice);
-    voice.say("安装完成。\n\n屏幕保护程序已放在：\n" + installed.folder +
-              "\n\n在「开始」菜单里选择“" + installed.menuName + "”即可播放。" + screensaver +
-              uninstaller);
+    voice.say(trf("安装完成。\n\n屏幕保护程序已放在：\n%1\n\n在「开始」菜单里选择“%2”即可播放。",
+                  {installed.folder, installed.menuName}) +
+              screensaver + uninstaller);
     return 0;
 }
 
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    glint::language::useDesktopLanguage();
     const std::string packageFolder = glint::platform::win32::executableFolder();
     const std::string self = narrow(ownProgram());
     const std::vector<std::wstring> arguments = commandArguments();

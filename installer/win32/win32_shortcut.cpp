@@ -7,6 +7,7 @@
 
 #include "installer/install_plan.h"
 #include "installer/win32/win32_com.h"
+#include "language/translate.h"
 #include "platform/win32/wide_text.h"
 
 namespace glint::installer::win32 {
@@ -26,7 +27,7 @@ void saveShortcut(const std::string& linkPath, const Shortcut& shortcut) {
         SUCCEEDED(link->SetDescription(widen(shortcut.description).c_str())) &&
         SUCCEEDED(link->QueryInterface(IID_IPersistFile, file.out())) &&
         SUCCEEDED(file->Save(widen(linkPath).c_str(), TRUE));
-    if (!saved) throw InstallError("无法建立快捷方式：" + linkPath);
+    if (!saved) throw InstallError(language::trf("无法建立快捷方式：%1", {linkPath}));
 }
 
 }  // namespace glint::installer::win32

@@ -1,11 +1,13 @@
 #include "installer/win32/win32_uninstall_entry.h"
 
+#include "language/translate.h"
 #include "package/paths.h"
 #include "platform/win32/wide_text.h"
 
 namespace glint::installer::win32 {
 namespace {
 
+using language::trf;
 using platform::win32::narrow;
 using platform::win32::widen;
 
@@ -34,7 +36,7 @@ void writeUninstallEntry(HKEY uninstall, const WindowsInstalled& installed) {
     const std::wstring name = widen(uninstallKeyName(installed.folder));
     if (RegCreateKeyExW(uninstall, name.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
                         nullptr) != ERROR_SUCCESS) {
-        throw InstallError("无法登记卸载程序（" + narrow(name) + "）");
+        throw InstallError(trf("无法登记卸载程序（%1）", {narrow(name)}));
     }
     const std::string uninstaller = package::namedPath(installed.folder, kUninstallerName);
     const bool written =
@@ -47,7 +49,7 @@ void writeUninstallEntry(HKEY uninstall, const WindowsInstalled& installed) {
     RegCloseKey(key);
     if (!written) {
         RegDeleteKeyW(uninstall, name.c_str());
-        throw InstallError("无法登记卸载程序（" + narrow(name) + "）");
+        throw InstallError(trf("无法登记卸载程序（%1）", {narrow(name)}));
     }
 }
 

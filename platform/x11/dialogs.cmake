@@ -14,4 +14,4 @@ add_library(glint_x11_dialogs STATIC
     ${CMAKE_CURRENT_LIST_DIR}/x11_dialogs.cpp
 )
 target_include_directories(glint_x11_dialogs PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(glint_x11_dialogs PRIVATE X11::X11 X11::Xft X11::Xrender Fontconfig::Fontconfig ${CMAKE_DL_LIBS})
+target_link_libraries(glint_x11_dialogs PRIVATE glint_language X11::X11 X11::Xft X11::Xrender Fontconfig::Fontconfig ${CMAKE_DL_LIBS})

@@ -19,7 +19,8 @@ enum class MessageKind { Information, Warning, Error };
 void messageBox(const std::string& title, const std::string& text,
                 MessageKind kind = MessageKind::Information);
 
-// A question with "是" / "否" buttons; Return answers byDefault. True for yes.
+// A question with "是" / "否" buttons (Yes / No in English, Y and N pressing them in either);
+// Return answers byDefault. True for yes.
 bool askYesNo(const std::string& title, const std::string& question, bool byDefault);
 
 // A whole number between minimum and maximum, asked with a text field holding initial and

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "language/language.h"
 #include "tests/support/temp_folder.h"
 
 namespace glint::package {
@@ -40,6 +41,30 @@ TEST(LinuxRunHeader, IsExactlyTheHeaderSizeAndEveryShellAtHandReadsIt) {
         if (!installed(shell)) continue;
         const std::string check = (shell == "busybox" ? "busybox sh" : shell) + " -n ";
         EXPECT_EQ(std::system((check + "'" + folder.file("header") + "'").c_str()), 0) << shell;
+    }
+}
+
+TEST(LinuxRunHeader, SpeaksTheLanguageTheProgramsPickFromTheSameLocale) {
+    testing::TempFolder folder;
+    folder.write("cut.run", linuxRunHeader(100, 1));
+    struct Locale {
+        const char *language, *all, *messages, *lang;
+    };
+    for (const Locale& l :
+         {Locale{"", "", "", "C"}, Locale{"", "", "", "de_DE.UTF-8"}, Locale{"", "", "", ""},
+          Locale{"en", "C.UTF-8", "", "en_US"}, Locale{"fr:zh", "", "zh_TW.UTF-8", "C"},
+          Locale{"zh_CN", "", "", "de"}}) {
+        const std::string command = std::string("env -i LANGUAGE=") + l.language +
+                                    " LC_ALL=" + l.all + " LC_MESSAGES=" + l.messages +
+                                    " LANG=" + l.lang + " sh '" + folder.file("cut.run") + "' 2>&1";
+        char said[64] = {};
+        FILE* run = ::popen(command.c_str(), "r");
+        ASSERT_TRUE(run && std::fgets(said, sizeof said, run));
+        ::pclose(run);
+        const bool chinese =
+            language::languageFromLocale(l.language, l.all, l.messages, l.lang, {"en"}) == "zh";
+        const std::string start = chinese ? "文件已损坏或不完整" : "The file is damaged";
+        EXPECT_EQ(std::string(said).rfind(start, 0), 0u) << command << ": " << said;
     }
 }
 
