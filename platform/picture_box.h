@@ -21,6 +21,9 @@ public:
     // size as it is.
     void setPicture(Image picture);
     const Image& picture() const { return m_picture; }
+    // Whether every pixel of the picture is a colour (none is kNoColor, which shows what lies
+    // under the box): a backend then draws nothing under it. Found once, when the picture comes.
+    bool pictureOpaque() const { return m_pictureOpaque; }
 
     // The inner size in pixels.
     int scaleWidth() const { return pixelRect().width - 2 * m_border; }
@@ -33,6 +36,7 @@ public:
 
 private:
     Image m_picture;
+    bool m_pictureOpaque = true;
     int m_border;
     bool m_scalePixels = false;
 };

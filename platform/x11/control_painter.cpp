@@ -53,6 +53,20 @@ const XftColor& ControlPainter::colorOf(Rgb rgb) {
     return m_colors.emplace(rgb, color).first->second;
 }
 
+Rect ControlPainter::coveredWhole(const Form& form, const Rect& clip) {
+    for (const Control* control : form.controls()) {
+        const auto* box = visibleIn<PictureBox>(control, clip);
+        if (!box) continue;
+        const int border = box->borderPixels();
+        const Rect& r = box->pixelRect();
+        const Rect inner{r.x + border, r.y + border, box->scaleWidth(), box->scaleHeight()};
+        const Image& picture = box->picture();
+        const bool filled = picture.width() < inner.width || picture.height() < inner.height;
+        if (filled || box->pictureOpaque()) return intersection(inner, clip);
+    }
+    return {};
+}
+
 void ControlPainter::paintPixels(FrameBuffer& frame, const Form& form, const Rect& clip) const {
     for (const Control* control : form.controls()) {
         const auto* label = visibleIn<Label>(control, clip);
@@ -106,7 +120,7 @@ void ControlPainter::paintPictureBox(FrameBuffer& frame, const PictureBox& box, 
     if (picture.isNull()) return;
     const Rect within = intersection(inner, clip);
     if (within.isEmpty()) return;
-    frame.drawImage(picture, inner.x, inner.y, within);
+    frame.drawImage(picture, inner.x, inner.y, within, box.pictureOpaque());
 }
 
 void ControlPainter::paintSunkenBorder(FrameBuffer& frame, const Rect& r, const Rect& clip) {

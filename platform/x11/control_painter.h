@@ -31,6 +31,10 @@ public:
 
     // Paints the pixels of the controls that meet the clip, inside it.
     void paintPixels(FrameBuffer& frame, const Form& form, const Rect& clip) const;
+    // The part of the clip that paintPixels paints over whole whatever lies under it: inside
+    // the first visible picture box whose picture has no holes (or which its background
+    // fills), where nothing of the window's surface needs drawing first.
+    static Rect coveredWhole(const Form& form, const Rect& clip);
     // Draws the labels' text that meets the clip on the target, inside it and outside every
     // visible picture box.
     void paintText(XftDraw* target, const Form& form, const Rect& clip);

@@ -132,7 +132,8 @@ void FormWindow::compose(const Rect& r) {
     for (int top = r.y; top < r.bottom(); top += m_frame->bandRows()) {
         m_frame->startBand(top);
         const Rect part = intersection(r, m_frame->band());
-        m_frame->copySurface(m_form.surface(), part, m_form.backColor());
+        m_frame->copySurface(m_form.surface(), part, m_form.backColor(),
+                             ControlPainter::coveredWhole(m_form, part));
         m_painter->paintPixels(*m_frame, m_form, part);
         m_frame->put(m_back, m_gc, part);
     }

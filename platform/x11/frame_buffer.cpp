@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstdlib>
+#include <cstring>
 #include <new>
 
 #include "platform/win32/rect_list.h"
@@ -163,27 +164,51 @@ void FrameBuffer::fillRow(int y, int from, int to, Rgb color) {
     }
 }
 
-void FrameBuffer::copySurface(const PixelSurface& surface, const Rect& r, Rgb outside) {
+void FrameBuffer::copySurface(const PixelSurface& surface, const Rect& r, Rgb outside,
+                              const Rect& covered) {
     const Rect area = intersection(r, band());
     if (area.isEmpty()) return;
     settle();
     const Rect inside = intersection(area, {0, 0, surface.width(), surface.height()});
+    const Rect skipped = intersection(covered, area);
     const Rgb* pixels = surface.image().pixels().data();
-    const std::uint32_t opaque = m_opaque;
     for (int y = area.y; y < area.bottom(); ++y) {
         const bool rowInside = !inside.isEmpty() && y >= inside.y && y < inside.bottom();
-        const int from = rowInside ? inside.x : area.right();
-        const int to = rowInside ? inside.right() : area.right();
-        fillRow(y, area.x, from, outside);
+        const int left = rowInside ? inside.x : area.right();
+        const int right = rowInside ? inside.right() : area.right();
         const Rgb* source = pixels + static_cast<std::size_t>(y) * surface.width();
-        if (m_direct) {
-            std::uint32_t* target = row(y);
-            for (int x = from; x < to; ++x) target[x] = source[x] | opaque;
+        if (!skipped.isEmpty() && y >= skipped.y && y < skipped.bottom()) {
+            copySurfaceRow(source, y, area.x, skipped.x, left, right, outside);
+            copySurfaceRow(source, y, skipped.right(), area.right(), left, right, outside);
         } else {
-            for (int x = from; x < to; ++x) setPixel(x, y, source[x]);
+            copySurfaceRow(source, y, area.x, area.right(), left, right, outside);
         }
-        fillRow(y, to, area.right(), outside);
     }
+}
+
+void FrameBuffer::copyPixels(std::uint32_t* __restrict target, const Rgb* __restrict source,
+                             int count) const {
+    if (count <= 0) return;
+    // Where the visual has no alpha bits the colours are the pixel values as they stand.
+    if (m_opaque == 0) {
+        std::memcpy(target, source, static_cast<std::size_t>(count) * sizeof(Rgb));
+        return;
+    }
+    const std::uint32_t opaque = m_opaque;
+    for (int x = 0; x < count; ++x) target[x] = source[x] | opaque;
+}
+
+void FrameBuffer::copySurfaceRow(const Rgb* source, int y, int from, int to, int left, int right,
+                                 Rgb outside) {
+    const int start = std::clamp(left, from, to);
+    const int end = std::clamp(right, start, to);
+    fillRow(y, from, start, outside);
+    if (m_direct) {
+        copyPixels(row(y) + start, source + start, end - start);
+    } else {
+        for (int x = start; x < end; ++x) setPixel(x, y, source[x]);
+    }
+    fillRow(y, end, to, outside);
 }
 
 void FrameBuffer::fill(const Rect& r, Rgb color, const Rect& clip) {
@@ -193,21 +218,23 @@ void FrameBuffer::fill(const Rect& r, Rgb color, const Rect& clip) {
     for (int y = area.y; y < area.bottom(); ++y) fillRow(y, area.x, area.right(), color);
 }
 
-void FrameBuffer::drawImage(const Image& image, int x, int y, const Rect& clip) {
+void FrameBuffer::drawImage(const Image& image, int x, int y, const Rect& clip, bool opaque) {
     const Rect area =
         intersection(intersection({x, y, image.width(), image.height()}, clip), band());
     if (area.isEmpty()) return;
     settle();
     const Rgb* pixels = image.pixels().data();
-    const std::uint32_t opaque = m_opaque;
+    const std::uint32_t alpha = m_opaque;
     for (int row = area.y; row < area.bottom(); ++row) {
         const Rgb* from = pixels + static_cast<std::size_t>(row - y) * image.width() - x;
-        if (m_direct) {
+        if (m_direct && opaque) {
+            copyPixels(this->row(row) + area.x, from + area.x, area.width);
+        } else if (m_direct) {
             // Written whole, the kept pixels as they were: a loop the compiler can vectorise.
             std::uint32_t* target = this->row(row);
             for (int column = area.x; column < area.right(); ++column) {
                 const Rgb color = from[column];
-                target[column] = color != kNoColor ? color | opaque : target[column];
+                target[column] = color != kNoColor ? color | alpha : target[column];
             }
         } else {
             for (int column = area.x; column < area.right(); ++column) {

@@ -47,14 +47,16 @@ public:
     // The window's rows the band holds now.
     Rect band() const { return {0, m_top, m_width, std::min(m_bandRows, m_height - m_top)}; }
 
-    // Copies the surface's pixels inside the rectangle; where the rectangle reaches beyond the
-    // surface, the frame shows the colour.
-    void copySurface(const PixelSurface& surface, const Rect& r, Rgb outside);
+    // Copies the surface's pixels inside the rectangle, but for the part under covered (which is
+    // painted over whole afterwards); where the rectangle reaches beyond the surface, the frame
+    // shows the colour.
+    void copySurface(const PixelSurface& surface, const Rect& r, Rgb outside,
+                     const Rect& covered = {});
     // Paints the part of the rectangle inside the clip in one colour.
     void fill(const Rect& r, Rgb color, const Rect& clip);
     // Paints the picture with its top-left corner at (x, y), inside the clip; kNoColor pixels
-    // paint nothing.
-    void drawImage(const Image& image, int x, int y, const Rect& clip);
+    // paint nothing, unless the caller knows there are none (opaque).
+    void drawImage(const Image& image, int x, int y, const Rect& clip, bool opaque = false);
 
     // Sends the rectangle of the band to the same place on the drawable.
     void put(Drawable target, GC gc, const Rect& r);
@@ -72,6 +74,13 @@ private:
     void release();
     // Waits until the server has read what was last sent from the band's memory.
     void settle();
+    // One row of copySurface: the columns [from, to) of the surface's row y, the colour where
+    // they leave the surface's columns [left, right).
+    void copySurfaceRow(const Rgb* source, int y, int from, int to, int left, int right,
+                        Rgb outside);
+    // Colours straight into the frame's row (m_direct), made opaque.
+    void copyPixels(std::uint32_t* __restrict target, const Rgb* __restrict source,
+                    int count) const;
     // The image's row holding the window's row y of the band.
     int imageRow(int y) const { return m_slot * m_bandRows + y - m_top; }
     void setPixel(int x, int y, Rgb color);
