@@ -139,7 +139,7 @@ FUZZ_SECONDS ?= 60
 .PHONY: fuzz soak
 
 fuzz:
-	@bash tools/install-deps.sh cmake ninja-build clang-14 libclang-rt-14-dev qt6-base-dev \
+	@bash tools/install-deps.sh cmake ninja-build gettext clang-14 libclang-rt-14-dev qt6-base-dev \
 	  libjpeg62-turbo-dev libheif-dev qt6-image-formats-plugins
 	@cmake -S fuzz -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
 	@cmake --build $(FUZZ_BUILD)
