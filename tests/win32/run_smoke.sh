@@ -15,10 +15,12 @@
 #                show files, kept in WINDOWS_BUILD/shared-shows (maker_smoke.sh)
 #   shared       the Linux authoring program's 屏幕保护-Windows.exe installs and plays
 #                (shared_smoke.sh)
+#   languages    glintmaker.exe in English and in Chinese: background, build dialog, message box
+#                (languages_smoke.sh)
 # usage: run_smoke.sh WINDOWS_BUILD WINDOWS_DIST LINUX_BUILD
 # The Wine prefix is WINDOWS_BUILD/wine-prefix unless GLINT_WINE_PREFIX names another.
 # GLINT_SMOKE_ONLY="player installer" runs only the parts named (logic, player, installer, maker,
-# shared).
+# shared, languages).
 set -uo pipefail
 [[ $# -eq 3 ]] || { echo "usage: run_smoke.sh WINDOWS_BUILD WINDOWS_DIST LINUX_BUILD" >&2; exit 2; }
 here=$(cd "$(dirname "$0")" && pwd)
@@ -68,7 +70,7 @@ elif ! reason=$(bash "$here/../../tools/can-run-i386.sh" ${GLINT_I386_PROBE:-});
 fi
 if [[ -n $skip ]]; then
   echo "$skip"
-  for name in logic player installer maker shared; do wanted "$name" && skipped=$((skipped + 1)); done
+  for name in logic player installer maker shared languages; do wanted "$name" && skipped=$((skipped + 1)); done
   echo "$passed passed, $failed failed, $skipped skipped"
   ((failed == 0))
   exit
@@ -177,6 +179,7 @@ part player player_smoke.sh "$dist" "$linuxbuild"
 part installer installer_smoke.sh "$dist" "$linuxbuild" "$winbuild"
 part maker maker_smoke.sh "$dist" "$winbuild"
 part shared shared_smoke.sh "$dist" "$linuxbuild"
+part languages languages_smoke.sh "$dist" "$here/../../assets/maker/generated"
 
 echo "Windows smoke tests took $((SECONDS - started)) s"
 echo "$passed passed, $failed failed, $skipped skipped"
