@@ -61,6 +61,13 @@ const char* tr(const char* chinese) {
     return translated != nullptr ? translated : chinese;
 }
 
+const char* trIn(std::string_view code, const char* chinese) {
+    const auto found = catalogs().find(code);
+    if (found == catalogs().end() || *chinese == '\0') return chinese;
+    const char* translated = found->second.find(chinese);
+    return translated != nullptr ? translated : chinese;
+}
+
 std::string format(std::string_view pattern, std::initializer_list<std::string_view> arguments) {
     std::string text;
     text.reserve(pattern.size());

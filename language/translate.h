@@ -26,6 +26,8 @@ bool inChinese();
 // The text in the language in use: the catalog's translation of the Chinese text, or the text as
 // written (in Chinese, and where a catalog lacks it: the tests see that none does).
 const char* tr(const char* chinese);
+// The same in a given language, whichever is in use (a menu entry carries every language).
+const char* trIn(std::string_view code, const char* chinese);
 
 // The pattern (translated first by the caller) with %1 ... %9 replaced by the arguments.
 std::string format(std::string_view pattern, std::initializer_list<std::string_view> arguments);

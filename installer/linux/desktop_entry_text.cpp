@@ -1,8 +1,6 @@
 #include "installer/linux/desktop_entry_text.h"
 
-#include "language/compiled_catalogs.h"
 #include "language/language.h"
-#include "language/mo_catalog.h"
 #include "language/translate.h"
 
 namespace glint::installer {
@@ -39,11 +37,7 @@ std::string translatedEntryKey(std::string_view key, const char* chinese,
 }
 
 std::string catalogEnglish(const char* chinese) {
-    for (const language::CompiledCatalog& catalog : language::compiledCatalogs()) {
-        if (catalog.code != language::kEnglish) continue;
-        if (const char* english = language::MoCatalog(catalog.bytes).find(chinese)) return english;
-    }
-    return chinese;
+    return language::trIn(language::kEnglish, chinese);
 }
 
 std::string execArgument(const std::string& argument) {
