@@ -67,7 +67,7 @@ for input in key click movement; do
   in_session "$work/show/pb.cc" 2>>"$work/show.err" &
   show=$!
   wait_for 10 caption_shown || { [[ -n ${GLINT_SHOTS:-} ]] && cp "$work/shot.png" "$work/sway.log" "$GLINT_SHOTS/"
-    fail "no caption on the Wayland show"; }
+    fail "no caption on the Wayland show: $(tail -n 5 "$work/show.err")"; }
   wait_for 10 red_shown || fail "the picture never came to the centre"
   sleep 0.5
   give $input
