@@ -1,6 +1,10 @@
 # Sourced by run_benchmarks.sh: the real player (built as $build/player/glintsaver) under the Xvfb
 # session, and feh for comparison. Uses work, build, bin, put, fail from there.
 
+# The player as every package carries it: stripped of its debugging sections, as make dist lays
+# it out (the build's own copy is several times larger, read from disk at a cold start).
+player_program() { strip -o "$1" "$build/player/glintsaver"; }
+
 player_package() {  # folder, count of pictures, photo
   mkdir -p "$1"
   local names=() i
@@ -12,7 +16,7 @@ player_package() {  # folder, count of pictures, photo
   printf '"song.wav"\r\n' >"$1/ms.dat"
   printf '"0"\r\n' >"$1/kg.ini"
   printf '"Glint benchmark"\r\n' >"$1/timu.dat"
-  cp "$build/player/glintsaver" "$1/pb.cc"
+  player_program "$1/pb.cc"
 }
 
 # Nanoseconds on the processor of every thread of the process so far ("%.0f": mawk prints "%d"
@@ -84,7 +88,7 @@ player_memory() {  # photo, key, decoded picture bytes
   printf '"song.wav"\r\n' >"$dir/ms.dat"
   printf '"0"\r\n' >"$dir/kg.ini"
   printf '"Glint benchmark"\r\n' >"$dir/timu.dat"
-  cp "$build/player/glintsaver" "$dir/pb.cc"
+  player_program "$dir/pb.cc"
   "$dir/pb.cc" 2>>"$work/stderr" &
   local pid=$! start now falls=0 top=0 low=0 rss hwm done_at=""
   pids+=("$pid")
