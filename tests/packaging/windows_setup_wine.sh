@@ -64,7 +64,7 @@ wine reg query "$entry" >/dev/null 2>&1 && fail "the uninstaller left the entry"
 [[ -f $installed/制作好的屏幕程序/pb.dat ]] || fail "the silent uninstaller removed the user's show"
 echo "ok: the uninstaller removes what setup installed and keeps the user's show"
 
-LC_ALL=en_US.UTF-8 wine_run 120 "$setup" /S || fail "the English installation ended with status $?"
+LC_ALL=en_US.UTF-8 timeout --kill-after=5 120 wine "$setup" /S || fail "the English installation ended with status $?"
 [[ -f "$programs/Glint Screensaver Maker.lnk" ]] || fail "no English Start-menu shortcut: $(ls "$programs")"
 echo "ok: on an English desktop setup names the Start-menu shortcut in English"
 echo "PASS: the Windows setup installs, starts and uninstalls Glint under Wine"
